@@ -1,0 +1,15 @@
+# SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
+# Flags shared by every target.
+#
+# The results must agree to the last bit on every architecture, so no
+# multiply-add may be fused (GCC fuses them on aarch64 and with -march=native
+# unless told not to) and no fast-math rewriting is allowed.
+add_compile_options(-ffp-contract=off -fno-fast-math)
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                      -Wno-sign-conversion)
+  if(TAVILO_WARNINGS_AS_ERRORS)
+    add_compile_options(-Werror)
+  endif()
+endif()

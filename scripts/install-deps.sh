@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
+# Installs the Debian packages that building and testing Tavilo need, only the
+# ones that are missing. Usage: scripts/install-deps.sh [build|test]...
+set -euo pipefail
+
+build_packages=(g++ cmake ninja-build pkgconf)
+test_packages=(googletest libgtest-dev libgmock-dev locales)
+
+wanted=()
+for group in "${@:-build}"; do
+    case "$group" in
+        build) wanted+=("${build_packages[@]}") ;;
+        test) wanted+=("${build_packages[@]}" "${test_packages[@]}") ;;
+        *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+    "${sudo_cmd[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
+        "${missing[@]}" </dev/null
+fi
