@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkgconf)
-test_packages=(googletest libgtest-dev libgmock-dev locales)
+test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3)
 
 wanted=()
 for group in "${@:-build}"; do
