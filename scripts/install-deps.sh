@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
 # Installs the Debian packages that building and testing Tavilo need, only the
-# ones that are missing. Usage: scripts/install-deps.sh [build|test]...
+# ones that are missing. Usage: scripts/install-deps.sh [core|build|test]...
+#   core   compiler and build tools: enough for the build without windows
+#   build  core plus Qt 6 Widgets and the dialog font
+#   test   build plus the test tools
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build pkgconf)
+core_packages=(g++ cmake ninja-build pkgconf)
+# Liberation Sans stands in for the dialogs' "MS Sans Serif" (same base units).
+windows_packages=(qt6-base-dev libgl-dev fonts-liberation)
+build_packages=("${core_packages[@]}" "${windows_packages[@]}")
 test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3)
 
 wanted=()
 for group in "${@:-build}"; do
     case "$group" in
+        core) wanted+=("${core_packages[@]}") ;;
         build) wanted+=("${build_packages[@]}") ;;
         test) wanted+=("${build_packages[@]}" "${test_packages[@]}") ;;
         *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
