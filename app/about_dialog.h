@@ -9,14 +9,14 @@ namespace tavilo::app {
 // Shows the icon, the version and the copyright line; every command is the
 // framework's default, so OK, Enter, Escape and the close box end it.
 class AboutDialog : public platform::Dialog {
-public:
+  public:
     AboutDialog();
     ~AboutDialog() override;
 
-protected:
+  protected:
     const platform::MessageTable* GetMessageTable() const override { return &kMessageTable; }
 
-private:
+  private:
     static const platform::MessageTable kMessageTable;
 };
 

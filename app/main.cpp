@@ -8,4 +8,6 @@ namespace {
 tavilo::app::PiNetworkApp theApp;
 }  // namespace
 
-int main(int argc, char** argv) { return tavilo::platform::RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return tavilo::platform::RunApplication(argc, argv);
+}

@@ -7,7 +7,7 @@
 namespace tavilo::app {
 
 class PiNetworkApp : public platform::Application {
-public:
+  public:
     PiNetworkApp();
     ~PiNetworkApp() override;
 
@@ -15,10 +15,10 @@ public:
     // with the window however it was closed.
     bool PrepareApplication() override;
 
-protected:
+  protected:
     const platform::MessageTable* GetMessageTable() const override { return &kMessageTable; }
 
-private:
+  private:
     static const platform::MessageEntry kMessageRows[];
     static const platform::MessageTable kMessageTable;
 };

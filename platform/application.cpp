@@ -12,13 +12,17 @@ Application* gApplication = nullptr;
 
 const MessageTable Application::kMessageTable{&CommandTarget::kMessageTable, {}};
 
-Application::Application() { gApplication = this; }
+Application::Application() {
+    gApplication = this;
+}
 
 Application::~Application() {
     if (gApplication == this) gApplication = nullptr;
 }
 
-Application* Application::Current() { return gApplication; }
+Application* Application::Current() {
+    return gApplication;
+}
 
 void Application::PrepareDesktopIntegration() {
     WindowSystem::Current().PrepareDesktopIntegration();

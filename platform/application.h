@@ -10,7 +10,7 @@ namespace tavilo::platform {
 class Dialog;
 
 class Application : public CommandTarget {
-public:
+  public:
     Application();
     ~Application() override;
     Application(const Application&) = delete;
@@ -28,7 +28,7 @@ public:
     // The one application object, or null before it is constructed.
     static Application* Current();
 
-protected:
+  protected:
     const MessageTable* GetMessageTable() const override { return &kMessageTable; }
     static const MessageTable kMessageTable;
 
@@ -40,7 +40,7 @@ protected:
     // accepted and nothing is shown.
     void OnHelp() {}
 
-private:
+  private:
     Dialog* mainWindow_ = nullptr;
 };
 

@@ -54,12 +54,20 @@ int Dialog::RunModal() {
     return host_->RunModalLoop(focusFirstTabStop);
 }
 
-void Dialog::EndDialog(int result) { RequireHost().EndModalLoop(result); }
+void Dialog::EndDialog(int result) {
+    RequireHost().EndModalLoop(result);
+}
 
-bool Dialog::PrepareDialog() { return true; }
+bool Dialog::PrepareDialog() {
+    return true;
+}
 
-void Dialog::OnOK() { EndDialog(IDOK); }
-void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+void Dialog::OnOK() {
+    EndDialog(IDOK);
+}
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 std::intptr_t Dialog::HandleMessage(const Message& message) {
     const Message* outer = current_;
@@ -80,7 +88,9 @@ std::intptr_t Dialog::DefaultProcessing() {
     return host_->DefaultProcessing(*current_);
 }
 
-std::string Dialog::ControlText(ControlId id) const { return RequireHost().ControlText(id); }
+std::string Dialog::ControlText(ControlId id) const {
+    return RequireHost().ControlText(id);
+}
 
 void Dialog::SetControlText(ControlId id, std::string_view text) {
     RequireHost().SetControlText(id, text);
@@ -94,17 +104,25 @@ void Dialog::AppendSystemMenuItem(unsigned flags, unsigned commandId, std::strin
     RequireHost().AppendSystemMenuItem(flags, commandId, text);
 }
 
-void Dialog::SetIcon(unsigned size, IconHandle icon) { RequireHost().SetIcon(size, icon); }
+void Dialog::SetIcon(unsigned size, IconHandle icon) {
+    RequireHost().SetIcon(size, icon);
+}
 
 void Dialog::CheckRadioButton(ControlId first, ControlId last, ControlId checked) {
     RequireHost().CheckRadioButton(first, last, checked);
 }
 
-bool Dialog::IsIconic() const { return RequireHost().IsIconic(); }
+bool Dialog::IsIconic() const {
+    return RequireHost().IsIconic();
+}
 
-Rect Dialog::GetClientRect() const { return RequireHost().ClientRect(); }
+Rect Dialog::GetClientRect() const {
+    return RequireHost().ClientRect();
+}
 
-void Dialog::DrawIcon(int x, int y, IconHandle icon) { RequireHost().DrawIcon(x, y, icon); }
+void Dialog::DrawIcon(int x, int y, IconHandle icon) {
+    RequireHost().DrawIcon(x, y, icon);
+}
 
 DialogHost& Dialog::RequireHost() const {
     if (host_ == nullptr) throw std::logic_error("the dialog's window does not exist");

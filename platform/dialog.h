@@ -16,7 +16,7 @@
 namespace tavilo::platform {
 
 class Dialog : public CommandTarget, public Window {
-public:
+  public:
     explicit Dialog(int templateId, Dialog* parent = nullptr);
     ~Dialog() override;
     Dialog(const Dialog&) = delete;
@@ -44,8 +44,7 @@ public:
     // Window: control texts and message boxes on this dialog's window.
     std::string ControlText(ControlId id) const override;
     void SetControlText(ControlId id, std::string_view text) override;
-    int ShowMessageBox(std::string_view text, std::string_view caption,
-                       unsigned style) override;
+    int ShowMessageBox(std::string_view text, std::string_view caption, unsigned style) override;
 
     // Runs the data-exchange hook in the given direction.
     void ExchangeFields(ExchangeDirection direction) { DoExchange(direction); }
@@ -58,7 +57,7 @@ public:
     // For the window system: the host of the running dialog (null otherwise).
     DialogHost* host() const { return host_.get(); }
 
-protected:
+  protected:
     const MessageTable* GetMessageTable() const override { return &kMessageTable; }
     static const MessageTable kMessageTable;
     static const MessageEntry kMessageRows[];
@@ -79,7 +78,7 @@ protected:
     void DrawIcon(int x, int y, IconHandle icon);
     std::intptr_t SendMessage(const Message& message) { return HandleMessage(message); }
 
-private:
+  private:
     DialogHost& RequireHost() const;
 
     int templateId_;

@@ -25,13 +25,12 @@ struct Rect {
 
 // One dialog's window while its modal run lasts.
 class DialogHost {
-public:
+  public:
     virtual ~DialogHost() = default;
 
     virtual std::string ControlText(ControlId id) const = 0;
     virtual void SetControlText(ControlId id, std::string_view text) = 0;
-    virtual int ShowMessageBox(std::string_view text, std::string_view caption,
-                               unsigned style) = 0;
+    virtual int ShowMessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
 
     // Shows the radio button `checked` as selected and the others of first..last not.
     virtual void CheckRadioButton(ControlId first, ControlId last, ControlId checked) = 0;
@@ -57,7 +56,7 @@ public:
 };
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // Creates the window for a dialog from its template. The owner takes no

@@ -51,7 +51,9 @@ void MemoryDialogHost::AppendSystemMenuItem(unsigned flags, unsigned commandId,
     systemMenu.push_back({flags, commandId, std::string(text)});
 }
 
-void MemoryDialogHost::SetIcon(unsigned size, IconHandle icon) { icons[size] = icon; }
+void MemoryDialogHost::SetIcon(unsigned size, IconHandle icon) {
+    icons[size] = icon;
+}
 
 void MemoryDialogHost::DrawIcon(int x, int y, IconHandle icon) {
     drawnIcons.push_back({x, y, icon});
@@ -118,7 +120,8 @@ std::unique_ptr<DialogHost> MemoryWindowSystem::CreateDialogHost(
 
 IconHandle MemoryWindowSystem::LoadIcon(int iconId) {
     if (FindIconGroup(iconId).empty()) return 0;
-    auto [entry, added] = loadedIcons_.try_emplace(iconId, 0x1000 + static_cast<IconHandle>(iconId));
+    auto [entry, added] =
+        loadedIcons_.try_emplace(iconId, 0x1000 + static_cast<IconHandle>(iconId));
     return entry->second;
 }
 

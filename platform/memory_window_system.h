@@ -28,7 +28,7 @@ struct DrawnIcon {
 };
 
 class MemoryDialogHost final : public DialogHost {
-public:
+  public:
     MemoryDialogHost(class MemoryWindowSystem& system, Dialog& dialog,
                      const DialogTemplate& dialogTemplate, Dialog* owner);
     ~MemoryDialogHost() override;
@@ -55,6 +55,9 @@ public:
     // Asks the dialog to paint its window.
     void Paint() { dialog_.HandleMessage({WM_PAINT}); }
 
+    // Every control text, by id.
+    const std::map<ControlId, std::string>& ControlTexts() const { return window_.ControlTexts(); }
+
     Dialog& dialog() const { return dialog_; }
     Dialog* owner() const { return owner_; }
     const DialogTemplate& dialogTemplate() const { return template_; }
@@ -72,7 +75,7 @@ public:
     bool iconic = false;
     Rect clientRect{0, 0, 400, 300};
 
-private:
+  private:
     MemoryWindowSystem& system_;
     Dialog& dialog_;
     const DialogTemplate& template_;
@@ -83,7 +86,7 @@ private:
 };
 
 class MemoryWindowSystem final : public WindowSystem {
-public:
+  public:
     // Plays the user's part while a dialog's modal loop runs. It must end
     // the dialog (a click on a closing button, a system command or EndDialog).
     using ModalScript = std::function<void(MemoryDialogHost& host)>;
@@ -110,7 +113,7 @@ public:
     int iconSize = 32;
     bool desktopIntegrationPrepared = false;
 
-private:
+  private:
     friend class MemoryDialogHost;
     std::vector<ModalScript> scripts_;
     MessageBoxResponder responder_;

@@ -30,7 +30,7 @@ struct MessageTable {
 
 // Something that receives messages through its class's message table.
 class CommandTarget {
-public:
+  public:
     virtual ~CommandTarget() = default;
 
     // The table of the object's most derived class.
@@ -40,7 +40,7 @@ public:
     // handler. Returns false when no row matches.
     bool Dispatch(const Message& message, std::intptr_t* result = nullptr);
 
-protected:
+  protected:
     CommandTarget() = default;
     static const MessageTable kMessageTable;
 };
@@ -104,8 +104,7 @@ constexpr MessageEntry OnPaintMessage() {
 // WM_QUERYDRAGICON: IconHandle Handler(), the icon as the message's result.
 template <auto Method>
 constexpr MessageEntry OnQueryDragIconMessage() {
-    return {WM_QUERYDRAGICON, 0, 0, 0,
-            [](CommandTarget& target, const Message&) -> std::intptr_t {
+    return {WM_QUERYDRAGICON, 0, 0, 0, [](CommandTarget& target, const Message&) -> std::intptr_t {
                 return static_cast<std::intptr_t>(
                     (static_cast<detail::ClassOf<Method>&>(target).*Method)());
             }};

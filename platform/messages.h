@@ -49,7 +49,7 @@ constexpr Message CommandMessage(int controlId, unsigned notification = BN_CLICK
             0};
 }
 constexpr int CommandId(const Message& message) {
-    return static_cast<int>(static_cast<std::int16_t>(message.wParam & 0xFFFF));
+    return static_cast<int>(message.wParam & 0xFFFF);
 }
 constexpr unsigned CommandNotification(const Message& message) {
     return static_cast<unsigned>((message.wParam >> 16) & 0xFFFF);

@@ -15,6 +15,8 @@ WindowSystem& WindowSystem::Current() {
     return *gWindowSystem;
 }
 
-void WindowSystem::Install(WindowSystem* windowSystem) { gWindowSystem = windowSystem; }
+void WindowSystem::Install(WindowSystem* windowSystem) {
+    gWindowSystem = windowSystem;
+}
 
 }  // namespace tavilo::platform

@@ -28,7 +28,8 @@ constexpr std::uint32_t kPushButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr std::uint32_t kLabel = kChild | WS_GROUP | SS_LEFT;
 constexpr std::uint32_t kBanner = kChild | WS_GROUP | SS_CENTER;
 constexpr std::uint32_t kGroupBox = kChild | BS_GROUPBOX;
-constexpr std::uint32_t kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+constexpr std::uint32_t kDialogFrame =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
 constexpr std::string_view kFont = "MS Sans Serif";
 

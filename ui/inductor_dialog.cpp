@@ -24,8 +24,7 @@ bool InductorDialog::PrepareDialog() {
     Dialog::PrepareDialog();
     // The owner is the main window, whose form holds the L text to start from.
     const auto* mainWindow = dynamic_cast<const PiNetworkDialog*>(Owner());
-    PrepareInductorForm(form_, mainWindow != nullptr ? mainWindow->form() : PiNetworkForm{},
-                        *this);
+    PrepareInductorForm(form_, mainWindow != nullptr ? mainWindow->form() : PiNetworkForm{}, *this);
     return true;
 }
 
@@ -33,8 +32,12 @@ void InductorDialog::DoExchange(ExchangeDirection direction) {
     ui::ExchangeFields(*this, form_, direction);
 }
 
-void InductorDialog::OnCalcTurns() { ui::OnCalcTurns(form_, *this); }
+void InductorDialog::OnCalcTurns() {
+    ui::OnCalcTurns(form_, *this);
+}
 
-void InductorDialog::OnCalcL() { ui::OnCalcL(form_, *this); }
+void InductorDialog::OnCalcL() {
+    ui::OnCalcL(form_, *this);
+}
 
 }  // namespace tavilo::ui

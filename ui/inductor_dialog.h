@@ -8,7 +8,7 @@
 namespace tavilo::ui {
 
 class InductorDialog : public platform::Dialog {
-public:
+  public:
     explicit InductorDialog(platform::Dialog* parent = nullptr);
     ~InductorDialog() override;
 
@@ -17,14 +17,14 @@ public:
     // Opens with the L text of the main window that owns it.
     bool PrepareDialog() override;
 
-protected:
+  protected:
     const platform::MessageTable* GetMessageTable() const override { return &kMessageTable; }
     void DoExchange(platform::ExchangeDirection direction) override;
 
     void OnCalcTurns();
     void OnCalcL();
 
-private:
+  private:
     static const platform::MessageEntry kMessageRows[];
     static const platform::MessageTable kMessageTable;
 

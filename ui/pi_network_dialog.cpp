@@ -75,13 +75,21 @@ void PiNetworkDialog::OnPaintWindow() {
     DrawIcon(origin.x, origin.y, appIcon_);
 }
 
-IconHandle PiNetworkDialog::OnDragIconQuery() { return appIcon_; }
+IconHandle PiNetworkDialog::OnDragIconQuery() {
+    return appIcon_;
+}
 
-void PiNetworkDialog::OnCalculate() { ui::OnCalculate(form_, *this); }
+void PiNetworkDialog::OnCalculate() {
+    ui::OnCalculate(form_, *this);
+}
 
-void PiNetworkDialog::OnAirCaps() { form_.OnAirCaps(); }
+void PiNetworkDialog::OnAirCaps() {
+    form_.OnAirCaps();
+}
 
-void PiNetworkDialog::OnVacuumCaps() { form_.OnVacuumCaps(); }
+void PiNetworkDialog::OnVacuumCaps() {
+    form_.OnVacuumCaps();
+}
 
 void PiNetworkDialog::OnCalcInductor() {
     InductorDialog coil;
@@ -90,6 +98,8 @@ void PiNetworkDialog::OnCalcInductor() {
     coil.RunModal();
 }
 
-void PiNetworkDialog::OnNotice() { ShowMessageBox(kNoticeText, kNoticeCaption, MB_OK | MB_ICONEXCLAMATION); }
+void PiNetworkDialog::OnNotice() {
+    ShowMessageBox(kNoticeText, kNoticeCaption, MB_OK | MB_ICONEXCLAMATION);
+}
 
 }  // namespace tavilo::ui

@@ -14,7 +14,7 @@ inline constexpr const char* kNoticeText =
     "It is free for noncommercial use and may not be sold or resold.";
 
 class PiNetworkDialog : public platform::Dialog {
-public:
+  public:
     explicit PiNetworkDialog(platform::Dialog* parent = nullptr);
     ~PiNetworkDialog() override;
 
@@ -23,7 +23,7 @@ public:
 
     bool PrepareDialog() override;
 
-protected:
+  protected:
     const platform::MessageTable* GetMessageTable() const override { return &kMessageTable; }
     void DoExchange(platform::ExchangeDirection direction) override;
 
@@ -36,7 +36,7 @@ protected:
     void OnCalcInductor();
     void OnNotice();
 
-private:
+  private:
     static const platform::MessageEntry kMessageRows[];
     static const platform::MessageTable kMessageTable;
 

@@ -29,8 +29,7 @@ QMessageBox::Icon IconOf(unsigned style) {
 
 }  // namespace
 
-int RunMessageBox(QWidget* owner, std::string_view text, std::string_view caption,
-                  unsigned style) {
+int RunMessageBox(QWidget* owner, std::string_view text, std::string_view caption, unsigned style) {
     QMessageBox box(IconOf(style), ToQString(caption), ToQString(text), QMessageBox::NoButton,
                     owner);
     box.setTextFormat(Qt::PlainText);

@@ -10,7 +10,6 @@ namespace tavilo::platform::qt {
 
 // Shows a box over `owner` and returns IDOK or IDCANCEL. The style's type
 // bits choose OK or OK/Cancel (OK the default); its icon bits the icon.
-int RunMessageBox(QWidget* owner, std::string_view text, std::string_view caption,
-                  unsigned style);
+int RunMessageBox(QWidget* owner, std::string_view text, std::string_view caption, unsigned style);
 
 }  // namespace tavilo::platform::qt

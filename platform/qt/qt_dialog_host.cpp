@@ -36,23 +36,21 @@ bool IsPushButton(const ControlTemplate& control) {
 }
 
 bool IsLabel(const ControlTemplate& control) {
-    return control.controlClass == ControlClass::Static &&
-           (control.style & SS_TYPEMASK) != SS_ICON;
+    return control.controlClass == ControlClass::Static && (control.style & SS_TYPEMASK) != SS_ICON;
 }
 
 // A label names the edit it stands right above, or on the same row to its
 // left, as a reader of the window pairs them.
-const ControlTemplate* LabelFor(const DialogTemplate& dialogTemplate,
-                                const ControlTemplate& edit) {
+const ControlTemplate* LabelFor(const DialogTemplate& dialogTemplate, const ControlTemplate& edit) {
     const ControlTemplate* best = nullptr;
     int bestDistance = INT_MAX;
     for (const ControlTemplate& label : dialogTemplate.controls) {
         if (!IsLabel(label)) continue;
-        const bool overlapsColumn =
-            label.x < edit.x + edit.width && edit.x < label.x + label.width;
+        const bool overlapsColumn = label.x < edit.x + edit.width && edit.x < label.x + label.width;
         const bool above = overlapsColumn && label.y + label.height <= edit.y &&
                            edit.y - (label.y + label.height) <= 6;
-        const bool leftOnRow = label.x + label.width <= edit.x && edit.x - (label.x + label.width) <= 10 &&
+        const bool leftOnRow = label.x + label.width <= edit.x &&
+                               edit.x - (label.x + label.width) <= 10 &&
                                label.y < edit.y + edit.height && edit.y < label.y + label.height;
         if (!above && !leftOnRow) continue;
         const int distance = above ? edit.y - label.y : edit.x - label.x;
@@ -66,8 +64,7 @@ const ControlTemplate* LabelFor(const DialogTemplate& dialogTemplate,
 
 }  // namespace
 
-TemplateWindow::TemplateWindow(Dialog& dialog, const DialogTemplate& dialogTemplate,
-                               QWidget* owner)
+TemplateWindow::TemplateWindow(Dialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner)
     : QDialog(owner), dialog_(dialog), template_(dialogTemplate) {
     // A caption with the system menu and a close box; no minimise or
     // maximise box, and a fixed frame.
@@ -196,7 +193,8 @@ void TemplateWindow::NameEditsAfterTheirLabels() {
             controls_[i]->setAccessibleName(name);
             // The label's own widget points screen readers to its edit too.
             const auto position = label - template_.controls.data();
-            if (auto* labelWidget = qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(position)])) {
+            if (auto* labelWidget =
+                    qobject_cast<QLabel*>(controls_[static_cast<std::size_t>(position)])) {
                 labelWidget->setBuddy(controls_[i]);
             }
         }
@@ -224,7 +222,9 @@ QWidget* TemplateWindow::Control(ControlId id) const {
     return found == byId_.end() ? nullptr : found->second;
 }
 
-std::intptr_t TemplateWindow::Route(const Message& message) { return dialog_.HandleMessage(message); }
+std::intptr_t TemplateWindow::Route(const Message& message) {
+    return dialog_.HandleMessage(message);
+}
 
 std::intptr_t TemplateWindow::DefaultProcessing(const Message& message) {
     switch (message.id) {
@@ -262,11 +262,14 @@ void TemplateWindow::AppendSystemMenuItem(unsigned flags, unsigned commandId,
     }
     QAction* action = systemMenu_->addAction(ToQString(text));
     action->setData(commandId);
-    connect(action, &QAction::triggered, this,
-            [this, commandId] { Route({WM_SYSCOMMAND, commandId, 0}); });
+    connect(action, &QAction::triggered, this, [this, commandId] {
+        Route({WM_SYSCOMMAND, commandId, 0});
+    });
 }
 
-void TemplateWindow::ShowSystemMenu(const QPoint& at) { systemMenu_->popup(mapToGlobal(at)); }
+void TemplateWindow::ShowSystemMenu(const QPoint& at) {
+    systemMenu_->popup(mapToGlobal(at));
+}
 
 void TemplateWindow::SetIcon(unsigned size, const QIcon& icon) {
     (size == ICON_BIG ? bigIcon_ : smallIcon_) = icon;
@@ -352,7 +355,9 @@ QtDialogHost::QtDialogHost(QtWindowSystem& system, Dialog& dialog,
       window_(new TemplateWindow(dialog, dialogTemplate,
                                  owner != nullptr ? WindowOf(*owner) : nullptr)) {}
 
-QtDialogHost::~QtDialogHost() { delete window_.data(); }
+QtDialogHost::~QtDialogHost() {
+    delete window_.data();
+}
 
 std::string QtDialogHost::ControlText(ControlId id) const {
     QWidget* control = window_->Control(id);
@@ -375,8 +380,7 @@ void QtDialogHost::SetControlText(ControlId id, std::string_view text) {
     }
 }
 
-int QtDialogHost::ShowMessageBox(std::string_view text, std::string_view caption,
-                                 unsigned style) {
+int QtDialogHost::ShowMessageBox(std::string_view text, std::string_view caption, unsigned style) {
     return RunMessageBox(window_, text, caption, style);
 }
 
@@ -388,8 +392,7 @@ void QtDialogHost::CheckRadioButton(ControlId first, ControlId last, ControlId c
     }
 }
 
-void QtDialogHost::AppendSystemMenuItem(unsigned flags, unsigned commandId,
-                                        std::string_view text) {
+void QtDialogHost::AppendSystemMenuItem(unsigned flags, unsigned commandId, std::string_view text) {
     window_->AppendSystemMenuItem(flags, commandId, text);
 }
 
@@ -397,7 +400,9 @@ void QtDialogHost::SetIcon(unsigned size, IconHandle icon) {
     window_->SetIcon(size, system_.Icon(icon));
 }
 
-bool QtDialogHost::IsIconic() const { return window_->isMinimized(); }
+bool QtDialogHost::IsIconic() const {
+    return window_->isMinimized();
+}
 
 Rect QtDialogHost::ClientRect() const {
     const QRect client = window_->rect();
@@ -417,7 +422,9 @@ int QtDialogHost::RunModalLoop(bool focusFirstTabStop) {
     return window_->exec();
 }
 
-void QtDialogHost::EndModalLoop(int result) { window_->EndModal(result); }
+void QtDialogHost::EndModalLoop(int result) {
+    window_->EndModal(result);
+}
 
 std::intptr_t QtDialogHost::DefaultProcessing(const Message& message) {
     return window_->DefaultProcessing(message);

@@ -22,7 +22,7 @@ class QtWindowSystem;
 // The Qt window of one running dialog. Controls come from the template, in
 // template order (also the tab and drawing order); no code places them.
 class TemplateWindow final : public QDialog {
-public:
+  public:
     TemplateWindow(Dialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner);
     ~TemplateWindow() override;
 
@@ -45,13 +45,13 @@ public:
 
     void EndModal(int result);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     QWidget* CreateControl(const ControlTemplate& control, int index);
     void NameEditsAfterTheirLabels();
@@ -71,7 +71,7 @@ private:
 };
 
 class QtDialogHost final : public DialogHost {
-public:
+  public:
     QtDialogHost(QtWindowSystem& system, Dialog& dialog, const DialogTemplate& dialogTemplate,
                  Dialog* owner);
     ~QtDialogHost() override;
@@ -91,7 +91,7 @@ public:
 
     TemplateWindow* window() const { return window_; }
 
-private:
+  private:
     QtWindowSystem& system_;
     QPointer<TemplateWindow> window_;
 };

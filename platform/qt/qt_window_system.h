@@ -11,7 +11,7 @@
 namespace tavilo::platform::qt {
 
 class QtWindowSystem final : public WindowSystem {
-public:
+  public:
     // The standard icon size, in device-independent pixels.
     static constexpr int kIconSize = 32;
 
@@ -32,7 +32,7 @@ public:
     // the group holds.
     static QIcon IconFor(int iconId);
 
-private:
+  private:
     std::vector<QIcon> icons_;  // handle n is icons_[n - 1]
     std::map<int, IconHandle> loaded_;
 };
