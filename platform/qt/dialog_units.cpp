@@ -3,6 +3,8 @@
 #include "platform/qt/dialog_units.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <cmath>
 
 #include "platform/qt/text.h"
 
@@ -34,7 +36,12 @@ BaseUnits MeasureBaseUnits(const QFont& font) {
     // measures its dialog fonts.
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(letters / 26 + 1) / 2, metrics.height()};
+    // The character height rounds ascent and descent up each on its own, as
+    // the original platform's font metrics do; Qt's height() rounds them
+    // together and comes out a pixel shorter.
+    const QFontMetricsF exact(font);
+    const int height = static_cast<int>(std::ceil(exact.ascent()) + std::ceil(exact.descent()));
+    return {(letters / 26 + 1) / 2, height};
 }
 
 QRect ToPixels(const BaseUnits& units, int x, int y, int width, int height) {
