@@ -69,6 +69,7 @@ TEST_F(QtWindows, TabFollowsTheTemplateOrder) {
                              res::IDC_FREQ,          res::IDC_AIR_CAPS,  res::IDC_CALCULATE,
                              res::IDC_CALC_INDUCTOR, res::IDC_NOTICE};
         for (std::size_t i = 1; i < std::size(order); ++i) {
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), Control(window, order[i])) << i;
         }

@@ -54,7 +54,8 @@ void QtWindows::OnNextModal(std::function<void(QWidget*)> script) {
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, current, script = std::move(script)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == current || !modal->isVisible()) return;
+        // Wait until the window has the keyboard, as a user would.
+        if (modal == nullptr || modal == current || !modal->isActiveWindow()) return;
         poll->stop();
         poll->deleteLater();
         script(modal);
