@@ -245,6 +245,46 @@ TEST(HalfPowerBandwidth, LowPassBelowItsCornerHasOnlyAnUpperEdge) {
     EXPECT_TRUE(std::isnan(got.operatingQ));
 }
 
+TEST(HalfPowerBandwidth, TakesTheCrossingNearestToFWhereTheResponseRipples) {
+    // A third-order Chebyshev pi with 6 dB of ripple, into 1 ohm:
+    // |I/V2|^2 = 1 + e^2 T3(w)^2 with T3(w) = 4w^3 - 3w, e^2 = 10^0.6 - 1.
+    // Matching 1 + (b^2 - 2a) x + (a^2 - 2bc) x^2 + c^2 x^3 (a = L C1,
+    // b = C1 + C2, c = L C1 C2, x = w^2) term by term gives c = 4e,
+    // a = (b^2 - 9e^2) / 2 and a^2 - 8eb + 24e^2 = 0, solved here for b.
+    const double e = std::sqrt(std::pow(10.0, 0.6) - 1.0);
+    auto residual = [e](double b) {
+        const double a = (b * b - 9.0 * e * e) / 2.0;
+        return a * a - 8.0 * e * b + 24.0 * e * e;
+    };
+    double low = 5.5;   // residual < 0
+    double high = 6.0;  // residual > 0
+    for (int i = 0; i < 100; ++i) {
+        const double mid = (low + high) / 2.0;
+        (residual(mid) < 0.0 ? low : high) = mid;
+    }
+    const double b = low;
+    const double a = (b * b - 9.0 * e * e) / 2.0;
+    const double c = 4.0 * e;
+    const double c2 = c / a;
+    const double c1 = b - c2;
+    ASSERT_GT(c1, 0.0);
+
+    // f at the ripple peak w = sqrt(3)/2, where T3 = 0. Below it the response
+    // dips 6 dB at w = 0.5 and climbs back to 0 dB at zero frequency, so it
+    // crosses half power twice below f; the lower edge is the nearer crossing.
+    // Half power is T3 = -1/e there and +1/e above f, and since
+    // T3(cos t) = cos 3t, the edges are w = cos(acos(-+1/e) / 3).
+    const double omega0 = std::sqrt(3.0) / 2.0;
+    const PiNetworkComponents chebyshev{1.0, 1.0, omega0 / kTwoPi, c1, a / c1, c2};
+    const HalfPowerBandwidth got = AnalyzePiNetwork(chebyshev).bandwidth;
+    const double lowerHz = std::cos(std::acos(-1.0 / e) / 3.0) / kTwoPi;
+    const double upperHz = std::cos(std::acos(1.0 / e) / 3.0) / kTwoPi;
+    ASSERT_GT(lowerHz, 0.5 / kTwoPi);
+    EXPECT_NEAR(got.lowerEdgeHz, lowerHz, lowerHz * 1e-9);
+    EXPECT_NEAR(got.upperEdgeHz, upperHz, upperHz * 1e-9);
+    EXPECT_NEAR(got.operatingQ, chebyshev.frequencyHz / (upperHz - lowerHz), 1e-6);
+}
+
 TEST(HalfPowerBandwidth, ExampleEdgesLieOnHalfPowerToOnePartInABillion) {
     const PiNetworkComponents network = Example3500kHz();
     const HalfPowerBandwidth got = AnalyzePiNetwork(network).bandwidth;
