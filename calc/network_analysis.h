@@ -49,8 +49,8 @@ struct HarmonicAttenuation {
 
 // The half-power (-3.01 dB) points of |Z21| nearest to f on either side,
 // relative to |Z21| at f. A side where |Z21| never falls to half power (the
-// lower side when R1 < 2 R2, for one) has NaN for its edge, and then the
-// bandwidth and the operating Q are NaN too.
+// lower side of a matched network with R1 < 2 R2, for one) has NaN for its
+// edge, and then the bandwidth and the operating Q are NaN too.
 struct HalfPowerBandwidth {
     double lowerEdgeHz = 0.0;
     double upperEdgeHz = 0.0;
@@ -60,7 +60,8 @@ struct HalfPowerBandwidth {
 
 struct PiNetworkAnalysis {
     // False when the components cannot describe a network (see
-    // IsAnalyzableNetwork); every number below is then NaN.
+    // IsAnalyzableNetwork); every measurement below is then NaN (the
+    // harmonics keep their n and n * f).
     bool analyzable = false;
     PlateMatch match;
     // Z21(f) = V_load / I_plate, with the plate driven as a current source.
