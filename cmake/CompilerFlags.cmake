@@ -13,3 +13,10 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     add_compile_options(-Werror)
   endif()
 endif()
+
+# Release builds carry the hardening that Debian's packages use.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_compile_options($<$<CONFIG:Release>:-fstack-protector-strong>
+                      $<$<CONFIG:Release>:-D_FORTIFY_SOURCE=2>)
+  add_link_options($<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)
+endif()

@@ -12,3 +12,6 @@ foreach(_section fixed stringFileInfo translation)
   endforeach()
 endforeach()
 set(TAVILO_VERSION "${TAVILO_VB_fixed_fileVersion}")
+
+# "Tavilo Version 1.0": the About box names the major and minor version.
+string(REGEX MATCH "^[0-9]+\\.[0-9]+" TAVILO_SHORT_VERSION "${TAVILO_VERSION}")

@@ -7,6 +7,7 @@
 #include "platform/window.h"
 #include "platform/window_styles.h"
 #include "res/resource_ids.h"
+#include "res/version_block.h"
 
 namespace tavilo::res {
 
@@ -36,7 +37,7 @@ constexpr std::string_view kFont = "MS Sans Serif";
 constexpr std::array kAboutControls{
     ControlTemplate{C::Static, IDC_STATIC, kChild | SS_ICON, "", 11, 17, 20, 20, IDI_APP},
     ControlTemplate{C::Static, IDC_STATIC, kChild | WS_GROUP | SS_LEFT | SS_NOPREFIX,
-                    "Tavilo Version 1.0", 40, 10, 119, 8},
+                    version::kAboutVersionLine, 40, 10, 119, 8},
     ControlTemplate{C::Static, IDC_STATIC, kChild | WS_GROUP | SS_LEFT,
                     "(C) 2026 Tavilo developers", 40, 25, 119, 8},
     ControlTemplate{C::Button, IDOK, kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK", 178,

@@ -11,7 +11,7 @@ core_packages=(g++ cmake ninja-build pkgconf)
 # Liberation Sans stands in for the dialogs' "MS Sans Serif" (same base units).
 windows_packages=(qt6-base-dev libgl-dev fonts-liberation)
 build_packages=("${core_packages[@]}" "${windows_packages[@]}")
-test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3)
+test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3 desktop-file-utils appstream)
 
 wanted=()
 for group in "${@:-build}"; do
