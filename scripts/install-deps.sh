@@ -4,8 +4,11 @@
 # ones that are missing. Usage: scripts/install-deps.sh [build|test]...
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build pkgconf)
-test_packages=(googletest libgtest-dev libgmock-dev locales)
+# tavilo-cli: CLI11 reads its arguments, libcsv its batches, help2man makes its
+# man page from --help.
+build_packages=(g++ cmake ninja-build pkgconf libcli11-dev libcsv-dev help2man)
+# nlohmann-json parses tavilo-cli's JSON in the tests; man-db renders its man page.
+test_packages=(googletest libgtest-dev libgmock-dev locales nlohmann-json3-dev man-db)
 
 wanted=()
 for group in "${@:-build}"; do
