@@ -3,9 +3,10 @@
 // the line numbers, checks the header and the cell counts, and goes on with
 // the next line after a row that is not CSV.
 //
-// Line numbers come from feeding libcsv one line at a time: a callback then
-// knows the line it is called on. A record begins on the first line of its
-// bytes that is not blank (libcsv skips blank lines between records).
+// Line numbers (counted by line feeds) come from feeding libcsv one line at a
+// time, cut after a carriage return too: a callback then knows the line it is
+// called on. A record begins on the first line of its bytes that is not blank
+// (libcsv skips blank lines between records).
 #include "cli/batch_reader.h"
 
 #include <csv.h>
@@ -217,18 +218,29 @@ struct BatchReader::State {
         RestartParser();
     }
 
+    // Bytes up to and including the first line feed or carriage return: libcsv
+    // may end a record at either, so a piece holds at most one record's end.
+    static std::size_t PieceSize(std::string_view bytes) {
+        const char* data = bytes.data();
+        const void* lineFeed = std::memchr(data, '\n', bytes.size());
+        const std::size_t limit =
+            lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - data) + 1
+                     : bytes.size();
+        const void* carriageReturn = std::memchr(data, '\r', limit);
+        return carriageReturn
+                   ? static_cast<std::size_t>(static_cast<const char*>(carriageReturn) - data) + 1
+                   : limit;
+    }
+
     void Feed(std::string_view bytes) {
         while (!bytes.empty() && !ended) {
-            const void* newline = std::memchr(bytes.data(), '\n', bytes.size());
-            const bool endsLine = newline != nullptr;
-            const std::size_t size =
-                endsLine
-                    ? static_cast<std::size_t>(static_cast<const char*>(newline) - bytes.data()) + 1
-                    : bytes.size();
-            const std::string_view piece = bytes.substr(0, size);
-            bytes.remove_prefix(size);
+            const std::string_view piece = bytes.substr(0, PieceSize(bytes));
+            bytes.remove_prefix(piece.size());
+            const bool endsWithBreak = piece.back() == '\n' || piece.back() == '\r';
 
-            if (!skipRestOfLine) {
+            if (skipRestOfLine) {
+                skipRestOfLine = !endsWithBreak;
+            } else {
                 if (!recordOpen && piece.find_first_not_of("\r\n") != std::string_view::npos) {
                     recordOpen = true;
                     recordLine = line;
@@ -236,17 +248,18 @@ struct BatchReader::State {
                 const std::size_t used =
                     csv_parse(&parser, piece.data(), piece.size(), OnCell, OnRecordEnd, this);
                 RethrowFailure();
+                // A bad header ends the batch; libcsv may have gone on past it.
+                if (ended) return;
                 if (used < piece.size()) {
                     ParseError(piece[used], lineOffset + used + 1);
-                    skipRestOfLine = true;
+                    skipRestOfLine = !endsWithBreak;
                 }
             }
-            if (endsLine) {
+            if (piece.back() == '\n') {
                 ++line;
                 lineOffset = 0;
-                skipRestOfLine = false;
             } else {
-                lineOffset += size;
+                lineOffset += piece.size();
             }
         }
     }

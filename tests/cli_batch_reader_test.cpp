@@ -169,7 +169,8 @@ TEST(BatchReader, NamesAQuotedCellLeftOpenAtTheEndByTheLineItBegan) {
 
 TEST(BatchReader, GivesTheSameWhateverTheBytesAreSplitInto) {
     const std::string bytes =
-        "c,b,a\r\n1,2,3\r\n\r\n\"4\n\",\"5\"\"\",6\n7,8\n9\"x,1,2\n\"a\" b,c,d\n,,\n\"open,1,2";
+        "c,b,a\r\n1,2,3\r\n\r\n\"4\n\",\"5\"\"\",6\n7,8\n9\"x,1,2\n\"a\" "
+        "b,c,d\n,,\n1,2,3\r\"open\n,1,2";
     const BatchContents whole = Read(bytes);
 
     BatchContents split;
@@ -200,9 +201,18 @@ TEST(BatchReader, GivesTheSameWhateverTheBytesAreSplitInto) {
         EXPECT_EQ(split.problems[i].column, whole.problems[i].column) << i;
         EXPECT_EQ(split.problems[i].row, whole.problems[i].row) << i;
     }
-    // The sample holds three good rows and four bad ones.
-    EXPECT_EQ(whole.rows.size(), 3u);
-    EXPECT_EQ(whole.problems.size(), 4u);
+    // The sample holds four good rows and four bad ones; the last, after a
+    // lone carriage return, begins on line 10.
+    EXPECT_EQ(whole.rows.size(), 4u);
+    ASSERT_EQ(whole.problems.size(), 4u);
+    EXPECT_EQ(whole.problems.back().line, 10u);
+}
+
+TEST(BatchReader, ReportsNothingAfterABadHeaderOnItsLine) {
+    const BatchContents contents = Read("x,b,c\r1\"2,3\n4,5,6\n");
+    ASSERT_EQ(contents.problems.size(), 1u);
+    EXPECT_THAT(contents.problems[0].message, HasSubstr("unknown column \"x\""));
+    EXPECT_THAT(contents.rows, IsEmpty());
 }
 
 TEST(BatchReader, TakesAnyBytesAsCellText) {
