@@ -79,9 +79,9 @@ void TextWriter::Write(std::size_t row, std::span<const std::string> inputs,
                    std::string(textWidth - text.size(), ' ') + text, spec.results[i].unit);
     }
     if (record.q0Raised) {
-        out += "  Q0 was raised to the bound + 1 (--raise-q). The prompt read: ";
+        out += "  Q0 is the bound + 1: the Q0 prompt was answered OK (";
         out += record.message;
-        out += '\n';
+        out += ")\n";
     }
     Commit();
 }

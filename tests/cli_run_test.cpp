@@ -68,6 +68,24 @@ TEST(CliRun, ShowsOneDesignAsAlignedTextWithUnits) {
               "  L                    0.879996 uH\n");
 }
 
+TEST(CliRun, TellsInTextWhenQ0WasRaisedOrTheDesignNotMade) {
+    const std::vector<std::string> lowQ0{"pi",   "--plate", "100",    "--antenna", "20",
+                                         "--q0", "1",       "--freq", "1"};
+    std::vector<std::string> raised = lowQ0;
+    raised.push_back("--raise-q");
+    EXPECT_THAT(RunWith(raised).out, HasSubstr("  Q0                    3.000000\n"
+                                               "  Q1                    2.403709\n"));
+    EXPECT_THAT(RunWith(raised).out,
+                HasSubstr("  Q0 is the bound + 1: the Q0 prompt was answered OK (Q0 Must be > "
+                          "2.000000.  Continue with new value?)\n"));
+
+    const Ran cancelled = RunWith(lowQ0);
+    EXPECT_EQ(cancelled.status, 1);
+    EXPECT_THAT(cancelled.out, HasSubstr("  Not designed. Improper input: Q0 Must be > 2.000000.  "
+                                         "Continue with new value?\n"));
+    EXPECT_THAT(cancelled.out, Not(HasSubstr("  Q1 ")));
+}
+
 struct PromptCase {
     const char* name;
     bool raiseQ;
