@@ -4,7 +4,6 @@
 // standard error and writes nothing; every other row goes on.
 #include "cli/batch_run.h"
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -61,7 +60,11 @@ class BatchRun final : public BatchSink {
         ++badRows_;
     }
 
-    // Names the problem's place by file, line and column.
+    std::size_t BadRows() const { return badRows_; }
+    std::size_t Undesigned() const { return undesigned_; }
+
+  private:
+    // Names a row's problem or warning by file, line and column.
     void Report(std::size_t line, std::string_view kind, std::size_t input,
                 const std::string& message) {
         err_ << "tavilo-cli: " << fileName_ << ':' << line << ": " << kind << ": column "
@@ -69,10 +72,6 @@ class BatchRun final : public BatchSink {
              << "): " << message << '\n';
     }
 
-    std::size_t BadRows() const { return badRows_; }
-    std::size_t Undesigned() const { return undesigned_; }
-
-  private:
     std::string fileName_;
     Job& job_;
     OutputWriter& writer_;
