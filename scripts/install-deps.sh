@@ -7,11 +7,15 @@
 #   test   build plus the test tools
 set -euo pipefail
 
-core_packages=(g++ cmake ninja-build pkgconf)
+# tavilo-cli: CLI11 reads its arguments, libcsv its batches, help2man makes its
+# man page from --help.
+core_packages=(g++ cmake ninja-build pkgconf libcli11-dev libcsv-dev help2man)
 # Liberation Sans stands in for the dialogs' "MS Sans Serif" (same base units).
 windows_packages=(qt6-base-dev libgl-dev fonts-liberation)
 build_packages=("${core_packages[@]}" "${windows_packages[@]}")
-test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3 desktop-file-utils appstream)
+# nlohmann-json parses tavilo-cli's JSON in the tests; man-db renders man pages.
+test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3 nlohmann-json3-dev
+               man-db desktop-file-utils appstream)
 
 wanted=()
 for group in "${@:-build}"; do

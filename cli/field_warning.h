@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
+// The warning for a field text that reads as less than it says: the window
+// reads "5k" as 5, which is rarely what was meant.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavilo::cli {
+
+// The warning's text when anything but blanks follows the number that the
+// window reads from the text (or when there is no number at all), naming the
+// text and the number it reads as; nullopt for a text read whole.
+std::optional<std::string> TrailingCharactersWarning(std::string_view text);
+
+}  // namespace tavilo::cli

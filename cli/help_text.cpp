@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
+// Help texts, built from the job descriptions so that option and column
+// names are written in one place only.
+#include "cli/help_text.h"
+
+#include <algorithm>
+
+#include "cli/exit_status.h"
+
+namespace tavilo::cli {
+
+namespace {
+
+constexpr std::size_t kWidth = 79;
+constexpr std::size_t kTagWidth = 28;  // where an option's description begins
+
+// Wraps text into lines of at most kWidth, the first after `first`, the others
+// indented by `indent` spaces.
+std::string Wrap(std::string_view first, std::size_t indent, std::string_view text) {
+    std::string out(first);
+    std::size_t column = out.size();
+    bool lineEmpty = true;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find(' '), text.size());
+        const std::string_view word = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (!lineEmpty && column + 1 + word.size() > kWidth) {
+            out += '\n';
+            out.append(indent, ' ');
+            column = indent;
+            lineEmpty = true;
+        }
+        if (!lineEmpty) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineEmpty = false;
+    }
+    return out + '\n';
+}
+
+// "  TAG  description", the description wrapped and aligned.
+std::string Tagged(std::string_view tag, std::string_view description,
+                   std::size_t tagWidth = kTagWidth) {
+    std::string first = "  " + std::string(tag);
+    if (first.size() + 2 > tagWidth) {
+        first += "  ";
+    } else {
+        first.append(tagWidth - first.size(), ' ');
+    }
+    return Wrap(first, tagWidth, description);
+}
+
+std::string OptionName(const InputSpec& input) {
+    return "--" + std::string(input.option) + (input.isFieldText ? " T" : " air|vacuum|PF");
+}
+
+std::string ColumnList(const JobSpec& spec) {
+    std::string list;
+    for (const InputSpec& input : spec.inputs) {
+        if (!list.empty()) list += ',';
+        list += input.column;
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string ProgramDescription() {
+    return "Designs the pi-network tank of a tube transmitter, and the single-layer coil\n"
+           "for its inductor, with the very commands of Tavilo's windows.\n";
+}
+
+std::string CommandDescription(Command command) {
+    switch (command) {
+        case Command::Pi:
+            return "Design a pi network (the main window's Calculate)";
+        case Command::Turns:
+            return "Turns for an inductance (the coil window's Calc. Turns)";
+        case Command::Inductance:
+            return "Inductance of a winding (the coil window's Calc. L)";
+    }
+    return {};
+}
+
+std::string InputHelp(const InputSpec& input) {
+    if (!input.isFieldText) return std::string(kCapsHelp);
+    std::string help(input.label);
+    if (!input.unit.empty()) help += ", " + std::string(input.unit);
+    return help;
+}
+
+std::string CommandUsage(const JobSpec& spec) {
+    std::string usage = "tavilo-cli " + std::string(spec.command);
+    for (const InputSpec& input : spec.inputs) {
+        usage += input.isFieldText ? " " + OptionName(input) : " [" + OptionName(input) + "]";
+    }
+    if (spec.hasQ0Bound) usage += " [--raise-q]";
+    return usage + " [--format text|csv|json]";
+}
+
+std::string ProgramUsage() {
+    std::string usage;
+    for (const Command command : kCommands) {
+        usage += (usage.empty() ? "Usage: " : "   or: ") + CommandUsage(SpecOf(command)) + "\n";
+    }
+    usage += "   or: tavilo-cli COMMAND --batch FILE [--caps ...] [--raise-q] [--format ...]\n";
+    usage += "   or: tavilo-cli [--help | --version]\n";
+    return usage;
+}
+
+std::string ProgramFooter() {
+    std::string text;
+    for (const Command command : kCommands) {
+        const JobSpec& spec = SpecOf(command);
+        text += "Options of " + std::string(spec.command) + ":\n";
+        for (const InputSpec& input : spec.inputs) {
+            text += Tagged(OptionName(input), InputHelp(input));
+        }
+        if (spec.hasQ0Bound) text += Tagged("--raise-q", kRaiseQHelp);
+        text += '\n';
+    }
+    text += "Options of every command:\n";
+    text += Tagged("--batch FILE", kBatchHelp);
+    text += Tagged("--format text|csv|json", kFormatHelp);
+    text += '\n';
+
+    text += "Values:\n";
+    text += Wrap("  ", 2,
+                 "Every value T is a field text, read exactly as the window reads it: the leading "
+                 "number counts and the rest is ignored, so 5k reads as 5 and a text without a "
+                 "number as 0. A warning on standard error names every value with characters "
+                 "after its number. Impedances are in ohms, the frequency in MHz, inductance in "
+                 "uH, coil dimensions in inches. The capacitor choices air and vacuum press the "
+                 "window's capacitor buttons; a number sets the minimum C1 in pF.");
+    text += '\n';
+
+    text += "Batches:\n";
+    text += Wrap("  ", 2,
+                 "With --batch FILE every row of a CSV file (RFC 4180) is designed. The header "
+                 "row names the columns, in any order:");
+    text += '\n';
+    for (const Command command : kCommands) {
+        const JobSpec& spec = SpecOf(command);
+        text += Tagged(spec.command, ColumnList(spec), 14);
+    }
+    text += '\n';
+    text += Wrap("  ", 2,
+                 "A cell's text, blanks included, is the field text. cap_min_pf is air, vacuum "
+                 "or a number of pF; empty means --caps. Blank lines are skipped. A row that "
+                 "cannot be read (not CSV, or the wrong number of cells) is named on standard "
+                 "error by file, line and column and writes nothing; every other row is still "
+                 "designed. Records come out in input order, numbered from 1 after the header.");
+    text += '\n';
+
+    text += "The Q0 prompt:\n";
+    text += Wrap("  ", 2,
+                 "When Q0 does not exceed its bound, sqrt(plate/antenna - 1), the window asks "
+                 "whether to go on with the bound + 1. --raise-q answers OK. Without it the "
+                 "design is not made (Cancel): its status is q0-too-low and its message the "
+                 "prompt's text. One design with a terminal on standard input and standard "
+                 "error asks there instead; a batch never asks.");
+    text += '\n';
+
+    text += "Output formats:\n";
+    text += Tagged("text", "readable and aligned, with units (the default for one design)", 8);
+    text += Tagged("csv",
+                   "the input columns, status, the window's texts (text_q0, ...), and message "
+                   "(the default for --batch)",
+                   8);
+    text += Tagged("json",
+                   "one object per line: row, status (designed or q0-too-low), q0_bound (pi), "
+                   "the results as numbers (q0, q1, q2, c1_pf, c2_pf, l_uh; turns or l_uh, and "
+                   "spacing_in), text: an object of the same keys holding the window's texts, "
+                   "and message when the Q0 prompt came. Numbers are the shortest texts that "
+                   "read back as the same double; infinities and NaN are the strings \"inf\", "
+                   "\"-inf\" and \"nan\".",
+                   8);
+    text += '\n';
+
+    text += "Exit status:\n";
+    for (const ExitStatusText& entry : kExitStatusTexts) {
+        text += Tagged(std::to_string(ToInt(entry.status)), entry.meaning, 5);
+    }
+    text += '\n';
+
+    text +=
+        "Examples:\n"
+        "  $ tavilo-cli pi --plate 5000 --antenna 50 --q0 12 --freq 30 --caps vacuum\n"
+        "  $ tavilo-cli turns --inductance 14 --diameter 2 --length 0.5 --format json\n"
+        "  $ tavilo-cli pi --batch bands.csv --format json > designs.jsonl\n";
+    return text;
+}
+
+std::string CommandFooter(const JobSpec& spec) {
+    return "Batch columns: " + ColumnList(spec) +
+           "\nEvery value T is a field text: 5k reads as 5, with a warning.\n"
+           "'tavilo-cli --help' tells about formats, the Q0 prompt and exit statuses.";
+}
+
+}  // namespace tavilo::cli

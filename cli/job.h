@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
+// A design job: one window command run on the in-memory window for a row of
+// field texts. The command line, the batch reader and the writers know a job
+// only by its description.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/design_record.h"
+
+namespace tavilo::cli {
+
+// One input of a job: a command-line option and a batch column.
+struct InputSpec {
+    std::string_view option;  // long option, without the dashes
+    std::string_view column;  // batch column name
+    std::string_view label;   // readable name, for text output
+    std::string_view unit;    // "" when it has none
+    bool isFieldText = true;  // read as the window reads a field (else a choice)
+};
+
+// One result: its key in JSON (and in CSV, prefixed "text_") and how the text
+// output names it.
+struct ResultSpec {
+    std::string_view key;
+    std::string_view label;
+    std::string_view unit;
+};
+
+struct JobSpec {
+    std::string_view command;  // subcommand name
+    std::string_view title;    // heading of the text output
+    std::span<const InputSpec> inputs;
+    std::span<const ResultSpec> results;
+    bool hasQ0Bound = false;
+};
+
+// A cell a job cannot use: which input, and why.
+struct InputProblem {
+    std::size_t input = 0;
+    std::string message;
+};
+
+class Job {
+  public:
+    virtual ~Job() = default;
+    virtual const JobSpec& Spec() const = 0;
+    // Runs the command for the inputs, in the order of Spec().inputs, and
+    // fills the record. Returns a problem, and designs nothing, when an input
+    // that is not a field text is not one of its choices.
+    virtual std::optional<InputProblem> Run(std::span<const std::string> inputs,
+                                            DesignRecord& record) = 0;
+
+  protected:
+    Job() = default;
+    Job(const Job&) = default;
+    Job& operator=(const Job&) = default;
+};
+
+}  // namespace tavilo::cli

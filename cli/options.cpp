@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
+// The command line, read with CLI11.
+#include "cli/options.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "cli/help_text.h"
+
+#ifndef TAVILO_VERSION
+#error "TAVILO_VERSION must be defined by the build"
+#endif
+
+namespace tavilo::cli {
+
+namespace {
+
+// CLI11's help with tavilo-cli's own synopsis lines.
+class HelpFormatter final : public CLI::Formatter {
+  public:
+    std::string make_usage(const CLI::App* app, std::string) const override {
+        if (app->get_parent() == nullptr) return ProgramUsage();
+        for (const Command command : kCommands) {
+            const JobSpec& spec = SpecOf(command);
+            if (app->get_name() == spec.command) return "Usage: " + CommandUsage(spec) + "\n";
+        }
+        return {};
+    }
+};
+
+struct CommandOptions {
+    Command command = Command::Pi;
+    CLI::App* app = nullptr;
+    std::vector<std::string> texts;
+    std::vector<CLI::Option*> textOptions;  // null for the input that is not a field text
+};
+
+std::string UsageError(std::string_view where, std::string_view message) {
+    return std::string(where) + ": " + std::string(message) + "\nRun '" + std::string(where) +
+           " --help' for more information.\n";
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(std::span<const std::string> args) {
+    CLI::App app{ProgramDescription(), "tavilo-cli"};
+    app.formatter(std::make_shared<HelpFormatter>());
+    app.get_formatter()->column_width(28);
+    // Not "Options": help2man would put everything after that heading into
+    // the man page's OPTIONS section.
+    app.set_help_flag("-h,--help", "Print this help and exit")->group("General options");
+    app.set_version_flag("--version", std::string("tavilo-cli ") + TAVILO_VERSION,
+                         "Print the version and exit")
+        ->group("General options");
+    app.require_subcommand(1);
+
+    // One set of targets serves every command: only one of them is parsed.
+    std::string batch;
+    std::string format;
+    std::string caps;
+    bool raiseQ = false;
+
+    // Validators without a name, so that the help shows the type name only.
+    const CLI::Validator capsCheck(
+        [](const std::string& text) {
+            return ParseCapsChoice(text)
+                       ? std::string{}
+                       : "takes air, vacuum or a number of pF, not \"" + text + "\"";
+        },
+        "");
+    const CLI::Validator formatCheck(
+        [](const std::string& text) {
+            return text == "text" || text == "csv" || text == "json"
+                       ? std::string{}
+                       : "takes text, csv or json, not \"" + text + "\"";
+        },
+        "");
+
+    std::array<CommandOptions, kCommands.size()> commands;
+    for (std::size_t c = 0; c < kCommands.size(); ++c) {
+        CommandOptions& command = commands[c];
+        command.command = kCommands[c];
+        const JobSpec& spec = SpecOf(command.command);
+        command.app =
+            app.add_subcommand(std::string(spec.command), CommandDescription(command.command));
+        command.texts.resize(spec.inputs.size());
+        command.textOptions.resize(spec.inputs.size(), nullptr);
+
+        for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
+            const InputSpec& input = spec.inputs[i];
+            const std::string name = "--" + std::string(input.option);
+            if (input.isFieldText) {
+                command.textOptions[i] =
+                    command.app->add_option(name, command.texts[i], InputHelp(input))
+                        ->type_name("T");
+            } else {
+                command.app->add_option(name, caps, InputHelp(input))
+                    ->type_name("air|vacuum|PF")
+                    ->check(capsCheck);
+            }
+        }
+        if (spec.hasQ0Bound) command.app->add_flag("--raise-q", raiseQ, std::string(kRaiseQHelp));
+        command.app->add_option("--batch", batch, std::string(kBatchHelp))->type_name("FILE");
+        command.app->add_option("--format", format, std::string(kFormatHelp))
+            ->type_name("text|csv|json")
+            ->check(formatCheck);
+        command.app->footer(CommandFooter(spec));
+    }
+    app.footer(ProgramFooter());
+
+    CommandLine result;
+    // CLI11 would only say that a subcommand is required.
+    if (args.size() > 1 && !args[1].starts_with('-') &&
+        std::none_of(kCommands.begin(), kCommands.end(),
+                     [&](Command c) { return SpecOf(c).command == args[1]; })) {
+        result.status = ExitStatus::Usage;
+        result.err = UsageError("tavilo-cli", "unknown command \"" + args[1] +
+                                                  "\"; the commands are pi, turns and inductance");
+        return result;
+    }
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::CallForHelp&) {
+        result.out = app.help();
+        return result;
+    } catch (const CLI::CallForVersion& version) {
+        result.out = std::string(version.what()) + "\n";
+        return result;
+    } catch (const CLI::ParseError& error) {
+        result.status = ExitStatus::Usage;
+        result.err = UsageError("tavilo-cli", error.what());
+        return result;
+    }
+
+    for (CommandOptions& command : commands) {
+        if (!command.app->parsed()) continue;
+        const JobSpec& spec = SpecOf(command.command);
+        const std::string where = "tavilo-cli " + std::string(spec.command);
+        const bool isBatch = command.app->count("--batch") > 0;
+
+        // A batch takes its values from the file; one design needs them all.
+        std::string misplaced;
+        std::string missing;
+        for (const CLI::Option* option : command.textOptions) {
+            if (option == nullptr) continue;
+            std::string& list = isBatch ? misplaced : missing;
+            if ((option->count() > 0) == isBatch) {
+                list += (list.empty() ? "" : ", ") + option->get_name();
+            }
+        }
+        if (!misplaced.empty()) {
+            result.status = ExitStatus::Usage;
+            result.err = UsageError(where, misplaced +
+                                               " cannot be given with --batch, which "
+                                               "takes the values from the file");
+            return result;
+        }
+        if (!missing.empty()) {
+            result.status = ExitStatus::Usage;
+            result.err = UsageError(where, "missing " + missing + " (or --batch FILE)");
+            return result;
+        }
+
+        Options options;
+        options.command = command.command;
+        options.raiseQ = raiseQ;
+        options.caps = ParseCapsChoice(caps).value_or(CapsChoice{});
+        if (!format.empty()) {
+            static const std::map<std::string, OutputFormat> kFormats{{"text", OutputFormat::Text},
+                                                                      {"csv", OutputFormat::Csv},
+                                                                      {"json", OutputFormat::Json}};
+            options.format = kFormats.at(format);
+        }
+        if (isBatch) {
+            options.batch = batch;
+        } else {
+            options.inputs = command.texts;
+            // The one input that is not a field text is the capacitor choice.
+            for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
+                if (!spec.inputs[i].isFieldText) options.inputs[i] = caps;
+            }
+        }
+        result.options = std::move(options);
+    }
+    return result;
+}
+
+}  // namespace tavilo::cli

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
+// Writes design records to standard output, one whole record at a time: a row
+// that fails writes nothing, and a batch is buffered in large blocks.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "cli/design_record.h"
+#include "cli/job.h"
+
+namespace tavilo::cli {
+
+enum class OutputFormat { Text, Csv, Json };
+
+class OutputWriter {
+  public:
+    OutputWriter(const JobSpec& spec, std::ostream& out) : spec_(spec), out_(out) {}
+    virtual ~OutputWriter() = default;
+    OutputWriter(const OutputWriter&) = delete;
+    OutputWriter& operator=(const OutputWriter&) = delete;
+
+    // Before the first record: a CSV header, say.
+    virtual void Begin() {}
+    // One record; inputs are the texts given for it, in the job's input order.
+    virtual void Write(std::size_t row, std::span<const std::string> inputs,
+                       const DesignRecord& record) = 0;
+
+    // Hands what is buffered to the stream. False when the stream failed.
+    bool Flush();
+
+  protected:
+    const JobSpec& Spec() const { return spec_; }
+    // A record is appended to the buffer whole, then committed.
+    std::string& Buffer() { return buffer_; }
+    void Commit() {
+        if (buffer_.size() >= kBlockSize) Flush();
+    }
+
+  private:
+    static constexpr std::size_t kBlockSize = 1 << 16;
+    const JobSpec& spec_;
+    std::ostream& out_;
+    std::string buffer_;
+};
+
+// rowHeadings: the text format names each record's row (for batches).
+std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobSpec& spec,
+                                               std::ostream& out, bool rowHeadings);
+
+}  // namespace tavilo::cli
