@@ -2,7 +2,7 @@
 # Reads the version block, the single source of the program's version, into
 # TAVILO_VB_<section>_<key> variables and TAVILO_VERSION (e.g. 1.0.0.1).
 file(READ "${CMAKE_CURRENT_LIST_DIR}/../res/version_block.json" _tavilo_vb_json)
-foreach(_section fixed stringFileInfo translation)
+foreach(_section fixed stringFileInfo translation release)
   string(JSON _count LENGTH "${_tavilo_vb_json}" ${_section})
   math(EXPR _last "${_count} - 1")
   foreach(_i RANGE ${_last})

@@ -49,7 +49,7 @@ check() {  # check DESCRIPTION COMMAND...
 check "tavilo-cli runs from /usr/bin and gives the 3.5 MHz design" bash -c '
     out=$(/usr/bin/tavilo-cli pi --plate 5000 --antenna 50 --q0 12 --freq 3.5 --format json)
     echo "$out"
-    grep -q "\"c1\":\"104.007327\"" <<<"$out" && grep -q "\"q0\":\"12.000000\"" <<<"$out"'
+    grep -q "\"c1_pf\":\"104.007327\"" <<<"$out" && grep -q "\"q0\":\"12.000000\"" <<<"$out"'
 check "man -w finds tavilo-cli(1)" man -w tavilo-cli
 check "man -w finds tavilo(1)" man -w tavilo
 check "the desktop entry is installed and valid" \

@@ -15,3 +15,13 @@ for preset in dev asan; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+
+# The package: built, checked by lintian, installed with apt and run from its
+# installed paths. It installs Tavilo on this machine, so it runs in CI (or
+# when asked with TAVILO_PACKAGE_TEST=1), not on a developer's desktop.
+if [ "${CI:-}" = "true" ] || [ "${TAVILO_PACKAGE_TEST:-}" = "1" ]; then
+    echo "== package: build, lintian, install, run"
+    scripts/check-package.sh
+else
+    echo "== package: skipped (set TAVILO_PACKAGE_TEST=1 to build, install and check the .deb)"
+fi
