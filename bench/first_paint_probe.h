@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
 // Ends a benchmarked program as soon as its first top-level window has been
-// mapped and painted, printing "painted" for the timing harness.
+// mapped and painted, printing "painted" for the timing harness. Linking
+// first_paint_probe.cpp into a program installs it when the toolkit starts.
 #pragma once
 
 #include <QCoreApplication>
@@ -31,9 +32,5 @@ class FirstPaintProbe final : public QObject {
   private:
     bool done_ = false;
 };
-
-inline void InstallFirstPaintProbe() {
-    QCoreApplication::instance()->installEventFilter(new FirstPaintProbe);
-}
 
 }  // namespace tavilo::bench

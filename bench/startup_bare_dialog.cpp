@@ -10,14 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "first_paint_probe.h"
-
-namespace {
-void InstallProbe() {
-    tavilo::bench::InstallFirstPaintProbe();
-}
-}  // namespace
-Q_COREAPP_STARTUP_FUNCTION(InstallProbe)
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
