@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
 # Installs the Debian packages that building and testing Tavilo need, only the
-# ones that are missing. Usage: scripts/install-deps.sh [build|test]...
+# ones that are missing. Usage: scripts/install-deps.sh [build|test|fuzz|cross]...
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkgconf)
 test_packages=(googletest libgtest-dev libgmock-dev locales)
+# libFuzzer and the sanitizer runtimes for clang 14 (-fsanitize=fuzzer).
+fuzz_packages=(clang-14 libclang-rt-14-dev)
+# The aarch64 cross compiler with its C library, and qemu to run what it
+# builds. GoogleTest is then built from the googletest source package.
+cross_packages=(g++-aarch64-linux-gnu libc6-dev-arm64-cross qemu-user googletest)
 
 wanted=()
 for group in "${@:-build}"; do
     case "$group" in
         build) wanted+=("${build_packages[@]}") ;;
         test) wanted+=("${build_packages[@]}" "${test_packages[@]}") ;;
+        fuzz) wanted+=("${build_packages[@]}" "${fuzz_packages[@]}") ;;
+        cross) wanted+=("${build_packages[@]}" "${cross_packages[@]}") ;;
         *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
     esac
 done
