@@ -15,3 +15,7 @@ for preset in dev asan; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+
+# Fuzzing: a short pass of every libFuzzer target (tests/fuzz).
+echo "== fuzz: a short pass of every target"
+scripts/fuzz.sh 100000
