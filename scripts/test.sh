@@ -19,3 +19,7 @@ done
 # Fuzzing: a short pass of every libFuzzer target (tests/fuzz).
 echo "== fuzz: a short pass of every target"
 scripts/fuzz.sh 100000
+
+# The same bits on aarch64 (under qemu-user) and with -O0, -O3 and -march=native.
+echo "== architectures: the exact-value tests in other builds"
+scripts/check-architectures.sh
