@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
 # Installs the Debian packages that building and testing Tavilo need, only the
-# ones that are missing. Usage: scripts/install-deps.sh [core|build|test]...
+# ones that are missing. Usage: scripts/install-deps.sh [core|build|test|fuzz|cross]...
 #   core   compiler and build tools: enough for the build without windows
 #   build  core plus Qt 6 Widgets and the dialog font
 #   test   build plus the test tools
+#   fuzz   clang with libFuzzer
+#   cross  the aarch64 cross compiler and qemu-user
 set -euo pipefail
 
 # tavilo-cli: CLI11 reads its arguments, libcsv its batches, help2man makes its
@@ -16,6 +18,11 @@ build_packages=("${core_packages[@]}" "${windows_packages[@]}")
 # nlohmann-json parses tavilo-cli's JSON in the tests; man-db renders man pages.
 test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3 nlohmann-json3-dev
                man-db desktop-file-utils appstream)
+# libFuzzer and the sanitizer runtimes for clang 14 (-fsanitize=fuzzer).
+fuzz_packages=(clang-14 libclang-rt-14-dev)
+# The aarch64 cross compiler with its C library, and qemu to run what it
+# builds. GoogleTest is then built from the googletest source package.
+cross_packages=(g++-aarch64-linux-gnu libc6-dev-arm64-cross qemu-user googletest)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -23,6 +30,8 @@ for group in "${@:-build}"; do
         core) wanted+=("${core_packages[@]}") ;;
         build) wanted+=("${build_packages[@]}") ;;
         test) wanted+=("${build_packages[@]}" "${test_packages[@]}") ;;
+        fuzz) wanted+=("${build_packages[@]}" "${fuzz_packages[@]}") ;;
+        cross) wanted+=("${build_packages[@]}" "${cross_packages[@]}") ;;
         *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

@@ -16,6 +16,14 @@ for preset in dev asan; do
     ctest --preset "$preset" -j "$jobs"
 done
 
+# Fuzzing: a short pass of every libFuzzer target (tests/fuzz).
+echo "== fuzz: a short pass of every target"
+scripts/fuzz.sh 100000
+
+# The same bits on aarch64 (under qemu-user) and with -O0, -O3 and -march=native.
+echo "== architectures: the exact-value tests in other builds"
+scripts/check-architectures.sh
+
 # The package: built, checked by lintian, installed with apt and run from its
 # installed paths. It installs Tavilo on this machine, so it runs in CI (or
 # when asked with TAVILO_PACKAGE_TEST=1), not on a developer's desktop.
