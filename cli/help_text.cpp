@@ -95,7 +95,12 @@ std::string InputHelp(const InputSpec& input) {
 std::string CommandUsage(const JobSpec& spec) {
     std::string usage = "tavilo-cli " + std::string(spec.command);
     for (const InputSpec& input : spec.inputs) {
-        usage += input.isFieldText ? " " + OptionName(input) : " [" + OptionName(input) + "]";
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on
+        // "literal" + std::string at -O3.
+        const bool optional = !input.isFieldText;
+        usage += optional ? " [" : " ";
+        usage += OptionName(input);
+        if (optional) usage += "]";
     }
     if (spec.hasQ0Bound) usage += " [--raise-q]";
     return usage + " [--format text|csv|json]";

@@ -22,7 +22,8 @@ test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3 n
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 # The aarch64 cross compiler with its C library, and qemu to run what it
 # builds. GoogleTest is then built from the googletest source package.
-cross_packages=(g++-aarch64-linux-gnu libc6-dev-arm64-cross qemu-user googletest)
+# libcsv comes for arm64 from Debian's multiarch archive.
+cross_packages=(g++-aarch64-linux-gnu libc6-dev-arm64-cross qemu-user googletest libcsv-dev:arm64)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -47,6 +48,12 @@ if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
     sudo_cmd=()
     if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+    # Packages of another architecture (name:arch) need it enabled in dpkg.
+    for package in "${missing[@]}"; do
+        if [[ $package == *:* ]] && ! dpkg --print-foreign-architectures | grep -qx "${package##*:}"; then
+            "${sudo_cmd[@]}" dpkg --add-architecture "${package##*:}"
+        fi
+    done
     "${sudo_cmd[@]}" apt-get update
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
         "${missing[@]}" </dev/null

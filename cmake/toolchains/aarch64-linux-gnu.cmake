@@ -8,7 +8,10 @@ set(CMAKE_SYSTEM_PROCESSOR aarch64)
 set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)
 set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
 
-set(CMAKE_FIND_ROOT_PATH /usr/aarch64-linux-gnu)
+# The cross C library, then the system root for Debian's multiarch arm64
+# libraries (/usr/lib/aarch64-linux-gnu) and the architecture-independent
+# headers and CMake packages (CLI11, nlohmann-json).
+set(CMAKE_FIND_ROOT_PATH /usr/aarch64-linux-gnu /)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
