@@ -204,7 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         UsageCase{{}, "A subcommand is required"},
         UsageCase{{"design"},
-                  "unknown command \"design\"; the commands are pi, turns and inductance"},
+                  "unknown command \"design\"; the commands are pi, analyze, bands, turns and "
+                  "inductance"},
         UsageCase{{"pi", "--plate", "1", "--bogus"}, "--bogus"},
         UsageCase{{"pi", "--plate", "1", "--freq", "2"},
                   "missing --antenna, --q0 (or --batch FILE)"},
@@ -260,7 +261,9 @@ TEST(CliRun, ABatchUsesCapsForEmptyCellsAndNamesABadCapsCell) {
 TEST(CliRun, AHeaderOnlyBatchGivesTheCsvHeaderAndSucceeds) {
     const Ran ran = RunWith({"turns", "--batch", "-"}, "length_in,diameter_in,l_uh\n");
     EXPECT_EQ(ran.status, 0);
-    EXPECT_EQ(ran.out, "l_uh,diameter_in,length_in,status,text_turns,text_spacing_in,message\n");
+    EXPECT_EQ(ran.out,
+              "l_uh,diameter_in,length_in,status,text_turns,text_spacing_in,length_to_diameter,"
+              "nagaoka_k,current_sheet_uh,wheeler_difference_percent,short_coil_warning,message\n");
 }
 
 TEST(CliRun, ReportsAnOutputThatCannotBeWritten) {
