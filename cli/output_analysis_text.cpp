@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "cli/number_text.h"
 #include "cli/readable_number.h"
 #include "cli/text_table.h"
 
@@ -18,9 +19,26 @@ std::string Ordinal(int n) {
 }
 
 std::string ComplexOhms(std::complex<double> z) {
-    const bool negative = std::signbit(z.imag()) && !std::isnan(z.imag());
-    return Decimals(z.real(), 4) + (negative ? " - j" : " + j") + Decimals(std::fabs(z.imag()), 4) +
-           " ohms";
+    const std::string imaginary = Decimals(std::fabs(z.imag()), 4);
+    // A part that rounds to zero gets no minus sign.
+    const bool negative = std::signbit(z.imag()) && !std::isnan(z.imag()) &&
+                          imaginary.find_first_of("123456789") != std::string::npos;
+    return Decimals(z.real(), 4) + (negative ? " - j" : " + j") + imaginary + " ohms";
+}
+
+// The half-power points; a side where the response never falls 3 dB has none.
+std::string BandwidthText(const calc::HalfPowerBandwidth& band) {
+    if (!std::isnan(band.bandwidthHz)) {
+        return FrequencyText(band.bandwidthHz) + " (" + FrequencyText(band.lowerEdgeHz) + " to " +
+               FrequencyText(band.upperEdgeHz) + ")";
+    }
+    const bool lower = !std::isnan(band.lowerEdgeHz);
+    const bool upper = !std::isnan(band.upperEdgeHz);
+    if (lower == upper) return "none: no half-power point on either side of f";
+    return std::string("none: no half-power point ") + (lower ? "above" : "below") + " f (" +
+           (lower ? "lower at " + FrequencyText(band.lowerEdgeHz)
+                  : "upper at " + FrequencyText(band.upperEdgeHz)) +
+           ")";
 }
 
 std::string Db(double db) {
@@ -35,10 +53,10 @@ void AppendMatchAndBandwidth(std::string& out, const calc::PiNetworkAnalysis& an
     table.AddRow({"Match error", Scientific(analysis.match.relativeError, 1) +
                                      " (|Zin - plate impedance| / plate impedance)"});
     table.AddRow({"SWR at the plate", Decimals(analysis.match.swr, 6)});
-    table.AddRow({"Half-power bandwidth", FrequencyText(band.bandwidthHz) + " (" +
-                                              FrequencyText(band.lowerEdgeHz) + " to " +
-                                              FrequencyText(band.upperEdgeHz) + ")"});
-    table.AddRow({"Operating Q", Decimals(band.operatingQ, 2) + " (frequency / bandwidth)"});
+    table.AddRow({"Half-power bandwidth", BandwidthText(band)});
+    table.AddRow({"Operating Q", std::isnan(band.operatingQ)
+                                     ? std::string("none (no bandwidth)")
+                                     : Decimals(band.operatingQ, 2) + " (frequency / bandwidth)"});
     table.AppendTo(out);
 }
 
@@ -56,7 +74,7 @@ void AppendSpurious(std::string& out, const SpuriousReport& spurious,
                     const std::optional<calc::PiNetworkStress>& stress) {
     out += "\n  Spurious limit " + Db(spurious.limitDb) + " below the carrier";
     if (spurious.fromPower && stress) {
-        out += " (43 + 10 log10(P), P = " + Significant(stress->antennaWatts, 4) + " W)";
+        out += " (43 + 10 log10(P), P = " + ShortestText(stress->antennaWatts) + " W)";
     }
     out += ",\n  held against the network's own attenuation\n";
     TextTable table;
@@ -70,7 +88,7 @@ void AppendSpurious(std::string& out, const SpuriousReport& spurious,
 }
 
 void AppendStress(std::string& out, const calc::PiNetworkStress& stress) {
-    out += "\n  At " + Significant(stress.antennaWatts, 4) + " W into the antenna\n";
+    out += "\n  At " + ShortestText(stress.antennaWatts) + " W into the antenna\n";
     TextTable table;
     table.AddRow({"", "V rms", "V peak", "A rms", "A peak", "VA reactive"});
     const auto part = [&table](std::string name, const calc::ComponentStress& c) {

@@ -286,6 +286,25 @@ TEST(CliAnalyze, SaysWhenTheDesignedNetworkCannotBeAnalysed) {
     }
 }
 
+// A low-Q match of near impedances never falls 3 dB below f: no lower
+// half-power point, so no bandwidth and no operating Q.
+TEST(CliAnalyze, SaysWhenTheResponseHasNoHalfPowerPointBelowF) {
+    const std::vector<std::string> args{"analyze", "--plate", "60",     "--antenna", "50",
+                                        "--q0",    "1",       "--freq", "7"};
+    EXPECT_THAT(RunTaviloCli(args).out,
+                HasSubstr("  Half-power bandwidth   none: no half-power point below f (upper at "
+                          "15.8604 MHz)\n"
+                          "  Operating Q            none (no bandwidth)\n"));
+    auto json = args;
+    json.insert(json.end(), {"--format", "json"});
+    const nlohmann::json analysis = OnlyLine(RunTaviloCli(json))["analysis"];
+    EXPECT_EQ(analysis["lower_edge_hz"], "nan");
+    EXPECT_EQ(analysis["bandwidth_hz"], "nan");
+    EXPECT_EQ(analysis["operating_q"], "nan");
+    EXPECT_GT(analysis["upper_edge_hz"].get<double>(), 7e6);
+    EXPECT_LT(analysis["match_error"].get<double>(), 1e-6);
+}
+
 TEST(CliAnalyze, AnalysesEveryDesignedRowOfABatch) {
     const TempFile batch(
         "plate_ohms,antenna_ohms,q0,freq_mhz,cap_min_pf\n"
