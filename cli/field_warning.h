@@ -19,7 +19,7 @@ namespace tavilo::cli {
 std::optional<std::string> TrailingCharactersWarning(std::string_view text);
 
 // Warns on err, naming the option, about every field-text input of one design
-// (inputs in the spec's order) that the window reads as less than it says.
+// (inputs in the job's input order) that the window reads as less than it says.
 void WarnAboutFieldTexts(const JobSpec& spec, std::span<const std::string> inputs,
                          std::ostream& err);
 

@@ -50,7 +50,7 @@ class OutputWriter {
 };
 
 // rowHeadings: the text format names each record's row (for batches). A
-// spec that marks the minimum C1 (bands) gets one table in the text format.
+// job that marks the minimum C1 (bands) gets one table in the text format.
 std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobSpec& spec,
                                                std::ostream& out, bool rowHeadings);
 
