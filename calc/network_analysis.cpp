@@ -168,6 +168,18 @@ ComponentStress Stress(Complex volts, Complex amps) {
 
 }  // namespace
 
+PiNetworkComponents ComponentsOfDesign(const PiNetworkInputs& inputs,
+                                       const PiNetworkResult& design) {
+    PiNetworkComponents network;
+    network.plateOhms = inputs.plateOhms;
+    network.antennaOhms = inputs.antennaOhms;
+    network.frequencyHz = inputs.frequencyHz;
+    network.c1Farads = design.c1Farads;
+    network.lHenries = design.lHenries;
+    network.c2Farads = design.c2Farads;
+    return network;
+}
+
 bool IsAnalyzableNetwork(const PiNetworkComponents& network) {
     auto positive = [](double x) { return x > 0.0 && std::isfinite(x); };
     auto notNegative = [](double x) { return x >= 0.0 && std::isfinite(x); };

@@ -7,6 +7,8 @@
 #include <complex>
 #include <numbers>
 
+#include "calc/pi_network.h"
+
 namespace tavilo::calc {
 
 // 2*pi to full double precision. The analysis measures a design against the
@@ -89,6 +91,11 @@ struct PiNetworkStress {
     ComponentStress l;
     ComponentStress c2;
 };
+
+// The network a solve designed: the solver's resistances and frequency with
+// the components it returned. Nothing is converted or rounded on the way.
+PiNetworkComponents ComponentsOfDesign(const PiNetworkInputs& inputs,
+                                       const PiNetworkResult& design);
 
 // True when R1, R2, f, L and twoPi are positive and finite and C1, C2 are
 // finite and not negative.

@@ -28,6 +28,37 @@ double SplitQ(double plateOhms, double antennaOhms, double loadedQ) {
     return n / d;
 }
 
+namespace {
+
+// The standard split of Q0 and the C1 it needs, before the minimum is looked at.
+struct StandardSplit {
+    double q1 = 0.0;
+    double q2 = 0.0;
+    double c1 = 0.0;
+};
+
+StandardSplit SplitStandard(const PiNetworkInputs& inputs) {
+    const double r1 = inputs.plateOhms;
+    const double f = inputs.frequencyHz;
+    StandardSplit split;
+    split.q1 = SplitQ(r1, inputs.antennaOhms, inputs.loadedQ);
+    split.q2 = inputs.loadedQ - split.q1;
+    split.c1 = 1.0 / (((r1 / split.q1) * f) * TWO_PI);
+    return split;
+}
+
+// Strict and ordered: a C1 equal to the minimum, or a NaN on either side,
+// keeps the standard design.
+bool BelowMinimum(double c1, double minC1) {
+    return minC1 > c1;
+}
+
+}  // namespace
+
+bool TakesMinimumC1Path(const PiNetworkInputs& inputs) {
+    return BelowMinimum(SplitStandard(inputs).c1, inputs.minC1Farads);
+}
+
 PiNetworkResult SolvePiNetwork(const PiNetworkInputs& inputs) {
     const double r1 = inputs.plateOhms;
     const double r2 = inputs.antennaOhms;
@@ -36,15 +67,14 @@ PiNetworkResult SolvePiNetwork(const PiNetworkInputs& inputs) {
 
     double q0 = inputs.loadedQ;
     const double ratio = r1 / r2;
-    double q1 = SplitQ(r1, r2, q0);
-    double q2 = q0 - q1;
-    double c1 = 1.0 / (((r1 / q1) * f) * TWO_PI);
+    const StandardSplit split = SplitStandard(inputs);
+    double q1 = split.q1;
+    double q2 = split.q2;
+    double c1 = split.c1;
     double c2 = 0.0;
     double xl = 0.0;
 
-    // Strict and ordered: a C1 equal to the minimum, or a NaN on either side,
-    // keeps the standard design.
-    if (cMin > c1) {
+    if (BelowMinimum(c1, cMin)) {
         // The capacitor cannot go that low: pin C1 to its minimum and work the
         // rest of the network, Q0 included, out again from it.
         c1 = cMin;

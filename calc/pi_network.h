@@ -32,6 +32,11 @@ double MinimumQ0(double plateOhms, double antennaOhms);
 // intermediate resistance (the smaller root of the quadratic for R1 > R2).
 double SplitQ(double plateOhms, double antennaOhms, double loadedQ);
 
+// True when SolvePiNetwork takes its minimum-C1 path for these inputs: the C1
+// of the standard split is below minC1Farads, so C1 is held at that minimum
+// and Q1, Q2 and Q0 are worked out again from it.
+bool TakesMinimumC1Path(const PiNetworkInputs& inputs);
+
 // The whole design. Validates nothing; non-finite values flow through.
 PiNetworkResult SolvePiNetwork(const PiNetworkInputs& inputs);
 

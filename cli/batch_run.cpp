@@ -29,7 +29,7 @@ class BatchRun final : public BatchSink {
     void OnRow(const BatchRow& row) override {
         const JobSpec& spec = job_.Spec();
         for (std::size_t k = 0; k < spec.inputs.size(); ++k) {
-            if (!spec.inputs[k].isFieldText) continue;
+            if (spec.inputs[k].kind != InputKind::FieldText) continue;
             if (const auto warning = TrailingCharactersWarning(row.cells[k])) {
                 Report(row.line, "warning", k, *warning);
             }
@@ -145,6 +145,7 @@ ExitStatus RunBatch(const Options& options, const Streams& streams) {
     const bool readWhole = fromStdin ? FeedStream(streams.in, reader, run, streams.err)
                                      : FeedFile(*options.batch, reader, run, streams.err);
     if (readWhole) reader.Finish(run);
+    writer->End();
 
     if (!writer->Flush()) {
         streams.err << "tavilo-cli: cannot write to standard output\n";

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "calc/coil_accuracy.h"
 #include "res/resource_ids.h"
 #include "ui/coil_commands.h"
 #include "ui/inductor_form.h"
@@ -12,26 +13,28 @@ namespace tavilo::cli {
 
 namespace {
 
-constexpr InputSpec kDiameter{"diameter", "diameter_in", "Diameter", "in", true};
-constexpr InputSpec kLength{"length", "length_in", "Length", "in", true};
+constexpr InputSpec kDiameter{"diameter", "diameter_in", "Diameter", "in"};
+constexpr InputSpec kLength{"length", "length_in", "Length", "in"};
 constexpr ResultSpec kSpacing{"spacing_in", "Spacing", "in/turn"};
 
 constexpr std::array<InputSpec, 3> kTurnsInputs{{
-    {"inductance", "l_uh", "Inductance", "uH", true},
+    {"inductance", "l_uh", "Inductance", "uH"},
     kDiameter,
     kLength,
 }};
 constexpr std::array<ResultSpec, 2> kTurnsResults{{{"turns", "Turns", ""}, kSpacing}};
-constexpr JobSpec kTurnsSpec{"turns", "Coil turns", kTurnsInputs, kTurnsResults, false};
+constexpr JobSpec kTurnsSpec{"turns",       "Coil turns", kTurnsInputs,
+                             kTurnsResults, false,        Supplement::CoilAccuracy};
 
 constexpr std::array<InputSpec, 3> kInductanceInputs{{
-    {"turns", "turns", "Turns", "", true},
+    {"turns", "turns", "Turns", ""},
     kDiameter,
     kLength,
 }};
 constexpr std::array<ResultSpec, 2> kInductanceResults{{{"l_uh", "L", "uH"}, kSpacing}};
-constexpr JobSpec kInductanceSpec{"inductance", "Coil inductance", kInductanceInputs,
-                                  kInductanceResults, false};
+constexpr JobSpec kInductanceSpec{
+    "inductance", "Coil inductance",       kInductanceInputs, kInductanceResults,
+    false,        Supplement::CoilAccuracy};
 
 }  // namespace
 
@@ -64,6 +67,9 @@ std::optional<InputProblem> CoilJob::Run(std::span<const std::string> inputs,
     record.results[0].text = window_.ControlText(resultControl);
     record.results[1].number = outcome.spacing;
     record.results[1].text = window_.ControlText(res::IDC_COIL_SPACING);
+    // The winding the command worked with, its turns computed or given.
+    record.coilAccuracy =
+        calc::CompareWithCurrentSheet(outcome.turns, outcome.diameterIn, outcome.lengthIn);
     return std::nullopt;
 }
 

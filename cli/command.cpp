@@ -2,6 +2,8 @@
 // Commands and their jobs.
 #include "cli/command.h"
 
+#include "cli/analyze_job.h"
+#include "cli/bands_job.h"
 #include "cli/coil_job.h"
 #include "cli/pi_job.h"
 
@@ -13,6 +15,10 @@ const JobSpec& SpecOf(Command command) {
             return CoilJobSpec(CoilCommand::Turns);
         case Command::Inductance:
             return CoilJobSpec(CoilCommand::Inductance);
+        case Command::Analyze:
+            return AnalyzeJobSpec();
+        case Command::Bands:
+            return BandsJobSpec();
         case Command::Pi:
             break;
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
-// The three commands of tavilo-cli and the job description of each.
+// The commands of tavilo-cli and the job description of each.
 #pragma once
 
 #include <array>
@@ -8,9 +8,11 @@
 
 namespace tavilo::cli {
 
-enum class Command { Pi, Turns, Inductance };
+enum class Command { Pi, Analyze, Bands, Turns, Inductance };
 
-inline constexpr std::array<Command, 3> kCommands{Command::Pi, Command::Turns, Command::Inductance};
+// In the order --help lists them.
+inline constexpr std::array<Command, 5> kCommands{Command::Pi, Command::Analyze, Command::Bands,
+                                                  Command::Turns, Command::Inductance};
 
 const JobSpec& SpecOf(Command command);
 

@@ -5,7 +5,12 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "calc/coil_accuracy.h"
+#include "calc/network_analysis.h"
+#include "cli/network_report.h"
 
 namespace tavilo::cli {
 
@@ -32,6 +37,17 @@ struct DesignRecord {
     std::string message;    // the prompt's text, when the prompt came
     std::size_t resultCount = 0;
     std::array<ResultValue, kMaxResults> results;  // in the job's result order
+
+    // Pi, when designed: the solver held C1 at the capacitor's minimum and
+    // worked Q0 out again (so Q0 is not the one asked for).
+    bool c1AtMinimum = false;
+    // Pi, when designed: the network the command designed, in ohms, hertz,
+    // farads and henries, as the solver gave it.
+    calc::PiNetworkComponents network;
+    // Analyze, when designed.
+    std::optional<NetworkReport> analysis;
+    // Turns and inductance: the winding against the current sheet.
+    std::optional<calc::CoilAccuracy> coilAccuracy;
 };
 
 }  // namespace tavilo::cli

@@ -13,7 +13,7 @@ enum class ExitStatus : int {
     Q0TooLow = 1,      // some design stopped at the Q0 bound (the prompt's Cancel)
     Usage = 2,         // the command line was wrong; nothing was designed
     BadInput = 3,      // a file, header or row could not be read; other rows were designed
-    OutputFailed = 4,  // standard output could not be written
+    OutputFailed = 4,  // standard output, or the file of --plot, could not be written
 };
 
 struct ExitStatusText {
@@ -29,7 +29,7 @@ inline constexpr std::array<ExitStatusText, 5> kExitStatusTexts{{
     {ExitStatus::BadInput,
      "bad input: an unreadable file, a bad header, or a row that is not CSV of the right "
      "columns; every other row was still designed"},
-    {ExitStatus::OutputFailed, "standard output could not be written"},
+    {ExitStatus::OutputFailed, "standard output, or the file of --plot, could not be written"},
 }};
 
 inline int ToInt(ExitStatus status) {

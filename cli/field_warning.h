@@ -4,8 +4,12 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "cli/job.h"
 
 namespace tavilo::cli {
 
@@ -13,5 +17,10 @@ namespace tavilo::cli {
 // window reads from the text (or when there is no number at all), naming the
 // text and the number it reads as; nullopt for a text read whole.
 std::optional<std::string> TrailingCharactersWarning(std::string_view text);
+
+// Warns on err, naming the option, about every field-text input of one design
+// (inputs in the job's input order) that the window reads as less than it says.
+void WarnAboutFieldTexts(const JobSpec& spec, std::span<const std::string> inputs,
+                         std::ostream& err);
 
 }  // namespace tavilo::cli

@@ -19,6 +19,16 @@ inline constexpr std::string_view kCapsHelp =
     "Capacitor for C1: air (45 pF), vacuum (35 pF) or its minimum in pF; default air";
 inline constexpr std::string_view kRaiseQHelp =
     "Answer the Q0 prompt with OK: go on with the bound + 1";
+inline constexpr std::string_view kFreqsHelp =
+    "Frequencies in MHz, comma-separated field texts; default the middle of each HF band and "
+    "of 6 m";
+inline constexpr std::string_view kPowerHelp =
+    "Power into the antenna in watts: adds the voltages and currents of C1, L and C2";
+inline constexpr std::string_view kLimitHelp =
+    "Hold the 2nd and 3rd harmonics to this many dB below the carrier; auto is "
+    "43 + 10 log10(P) and needs --power";
+inline constexpr std::string_view kPlotHelp =
+    "Write the transfer from 0.5 f to 5.5 f, harmonics marked, as an SVG file (one design)";
 
 std::string ProgramDescription();
 std::string CommandDescription(Command command);

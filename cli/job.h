@@ -14,13 +14,20 @@
 
 namespace tavilo::cli {
 
+// How the command line gives an input.
+enum class InputKind {
+    FieldText,      // a text read as the window reads a field
+    CapsChoice,     // air, vacuum or a number of pF
+    FieldTextList,  // comma-separated field texts, one design each
+};
+
 // One input of a job: a command-line option and a batch column.
 struct InputSpec {
     std::string_view option;  // long option, without the dashes
-    std::string_view column;  // batch column name
+    std::string_view column;  // batch column name, and the output's name for it
     std::string_view label;   // readable name, for text output
     std::string_view unit;    // "" when it has none
-    bool isFieldText = true;  // read as the window reads a field (else a choice)
+    InputKind kind = InputKind::FieldText;
 };
 
 // One result: its key in JSON (and in CSV, prefixed "text_") and how the text
@@ -31,12 +38,22 @@ struct ResultSpec {
     std::string_view unit;
 };
 
+// What a command reports beyond the window's results.
+enum class Supplement {
+    None,
+    NetworkAnalysis,  // analyze: match, harmonics, bandwidth, stress
+    MinimumC1Mark,    // bands: whether C1 was held at the capacitor's minimum
+    CoilAccuracy,     // turns, inductance: the formula against the current sheet
+};
+
 struct JobSpec {
     std::string_view command;  // subcommand name
     std::string_view title;    // heading of the text output
     std::span<const InputSpec> inputs;
     std::span<const ResultSpec> results;
     bool hasQ0Bound = false;
+    Supplement supplement = Supplement::None;
+    bool takesBatch = true;  // --batch FILE
 };
 
 // A cell a job cannot use: which input, and why.

@@ -2,13 +2,23 @@
 // Jobs and Q0 answers.
 #include "cli/job_factory.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "cli/analyze_job.h"
 #include "cli/coil_job.h"
 #include "cli/pi_job.h"
 
 namespace tavilo::cli {
+
+platform::MemoryWindow::Responder AnswerOnce(platform::MemoryWindow::Responder responder) {
+    return [responder = std::move(responder),
+            answer = std::optional<int>()](const platform::ShownMessage& message) mutable {
+        if (!answer) answer = responder(message);
+        return *answer;
+    };
+}
 
 platform::MemoryWindow::Responder MakeQ0Responder(bool raiseQ, std::istream* terminal,
                                                   std::ostream& err) {
@@ -34,7 +44,11 @@ std::unique_ptr<Job> MakeJob(const Options& options, platform::MemoryWindow::Res
             return std::make_unique<CoilJob>(CoilCommand::Turns);
         case Command::Inductance:
             return std::make_unique<CoilJob>(CoilCommand::Inductance);
+        case Command::Analyze:
+            return std::make_unique<AnalyzeJob>(std::move(q0Prompt), options.caps,
+                                                options.analysis);
         case Command::Pi:
+        case Command::Bands:  // the pi job, once for each frequency
             break;
     }
     return std::make_unique<PiJob>(std::move(q0Prompt), options.caps);

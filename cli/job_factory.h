@@ -17,6 +17,10 @@ namespace tavilo::cli {
 platform::MemoryWindow::Responder MakeQ0Responder(bool raiseQ, std::istream* terminal,
                                                   std::ostream& err);
 
+// Asks the responder the first time only and gives its answer ever after:
+// for designs that meet the same question, such as one network across bands.
+platform::MemoryWindow::Responder AnswerOnce(platform::MemoryWindow::Responder responder);
+
 std::unique_ptr<Job> MakeJob(const Options& options, platform::MemoryWindow::Responder q0Prompt);
 
 }  // namespace tavilo::cli

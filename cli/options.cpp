@@ -7,7 +7,10 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <variant>
 
+#include "cli/analysis_options.h"
+#include "cli/bands_job.h"
 #include "cli/help_text.h"
 
 #ifndef TAVILO_VERSION
@@ -43,6 +46,22 @@ std::string UsageError(std::string_view where, std::string_view message) {
            " --help' for more information.\n";
 }
 
+// The option is one of the command's and was given.
+bool Given(const CLI::App& app, const std::string& name) {
+    const CLI::Option* option = app.get_option_no_throw(name);
+    return option != nullptr && option->count() > 0;
+}
+
+// "pi, analyze, bands, turns and inductance".
+std::string CommandNames() {
+    std::string names;
+    for (std::size_t c = 0; c < kCommands.size(); ++c) {
+        if (c > 0) names += c + 1 == kCommands.size() ? " and " : ", ";
+        names += SpecOf(kCommands[c]).command;
+    }
+    return names;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(std::span<const std::string> args) {
@@ -62,6 +81,10 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
     std::string format;
     std::string caps;
     bool raiseQ = false;
+    std::string frequencies;
+    std::string power;
+    std::string spuriousLimit;
+    std::string plot;
 
     // Validators without a name, so that the help shows the type name only.
     const CLI::Validator capsCheck(
@@ -78,6 +101,19 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
                        : "takes text, csv or json, not \"" + text + "\"";
         },
         "");
+    const CLI::Validator powerCheck(
+        [](const std::string& text) {
+            return ParsePowerWatts(text) ? std::string{}
+                                         : "takes a power in watts above 0, not \"" + text + "\"";
+        },
+        "");
+    const CLI::Validator limitCheck(
+        [](const std::string& text) {
+            return ParseSpuriousLimit(text)
+                       ? std::string{}
+                       : "takes auto or a number of dB (0 or more), not \"" + text + "\"";
+        },
+        "");
 
     std::array<CommandOptions, kCommands.size()> commands;
     for (std::size_t c = 0; c < kCommands.size(); ++c) {
@@ -92,18 +128,35 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
         for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
             const InputSpec& input = spec.inputs[i];
             const std::string name = "--" + std::string(input.option);
-            if (input.isFieldText) {
-                command.textOptions[i] =
-                    command.app->add_option(name, command.texts[i], InputHelp(input))
-                        ->type_name("T");
-            } else {
-                command.app->add_option(name, caps, InputHelp(input))
-                    ->type_name("air|vacuum|PF")
-                    ->check(capsCheck);
+            switch (input.kind) {
+                case InputKind::FieldText:
+                    command.textOptions[i] =
+                        command.app->add_option(name, command.texts[i], InputHelp(input))
+                            ->type_name("T");
+                    break;
+                case InputKind::CapsChoice:
+                    command.app->add_option(name, caps, InputHelp(input))
+                        ->type_name("air|vacuum|PF")
+                        ->check(capsCheck);
+                    break;
+                case InputKind::FieldTextList:
+                    command.app->add_option(name, frequencies, InputHelp(input))->type_name("LIST");
+                    break;
             }
         }
         if (spec.hasQ0Bound) command.app->add_flag("--raise-q", raiseQ, std::string(kRaiseQHelp));
-        command.app->add_option("--batch", batch, std::string(kBatchHelp))->type_name("FILE");
+        if (spec.supplement == Supplement::NetworkAnalysis) {
+            command.app->add_option("--power", power, std::string(kPowerHelp))
+                ->type_name("W")
+                ->check(powerCheck);
+            command.app->add_option("--spurious-limit", spuriousLimit, std::string(kLimitHelp))
+                ->type_name("DB|auto")
+                ->check(limitCheck);
+            command.app->add_option("--plot", plot, std::string(kPlotHelp))->type_name("FILE.svg");
+        }
+        if (spec.takesBatch) {
+            command.app->add_option("--batch", batch, std::string(kBatchHelp))->type_name("FILE");
+        }
         command.app->add_option("--format", format, std::string(kFormatHelp))
             ->type_name("text|csv|json")
             ->check(formatCheck);
@@ -118,7 +171,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
                      [&](Command c) { return SpecOf(c).command == args[1]; })) {
         result.status = ExitStatus::Usage;
         result.err = UsageError("tavilo-cli", "unknown command \"" + args[1] +
-                                                  "\"; the commands are pi, turns and inductance");
+                                                  "\"; the commands are " + CommandNames());
         return result;
     }
     std::vector<const char*> argv;
@@ -141,7 +194,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
         if (!command.app->parsed()) continue;
         const JobSpec& spec = SpecOf(command.command);
         const std::string where = "tavilo-cli " + std::string(spec.command);
-        const bool isBatch = command.app->count("--batch") > 0;
+        const bool isBatch = Given(*command.app, "--batch");
 
         // A batch takes its values from the file; one design needs them all.
         std::string misplaced;
@@ -153,21 +206,47 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
                 list += (list.empty() ? "" : ", ") + option->get_name();
             }
         }
-        if (!misplaced.empty()) {
+        const auto usage = [&](std::string_view message) {
             result.status = ExitStatus::Usage;
-            result.err = UsageError(where, misplaced +
-                                               " cannot be given with --batch, which "
-                                               "takes the values from the file");
+            result.err = UsageError(where, message);
             return result;
+        };
+        if (!misplaced.empty()) {
+            return usage(misplaced +
+                         " cannot be given with --batch, which takes the values from the file");
         }
         if (!missing.empty()) {
-            result.status = ExitStatus::Usage;
-            result.err = UsageError(where, "missing " + missing + " (or --batch FILE)");
-            return result;
+            return usage("missing " + missing + (spec.takesBatch ? " (or --batch FILE)" : ""));
         }
+        const bool hasPower = Given(*command.app, "--power");
+        const bool hasLimit = Given(*command.app, "--spurious-limit");
+        const bool hasPlot = Given(*command.app, "--plot");
+        std::optional<SpuriousLimitChoice> limit;
+        if (hasLimit) limit = ParseSpuriousLimit(spuriousLimit);
+        if (limit && limit->fromPower && !hasPower) {
+            return usage("--spurious-limit auto needs --power W: the limit is 43 + 10 log10(P) dB");
+        }
+        if (hasPlot && isBatch) {
+            return usage("--plot cannot be given with --batch: a plot shows one design");
+        }
+        if (hasPlot && plot.empty()) return usage("--plot needs a file name");
 
         Options options;
         options.command = command.command;
+        if (hasPower) options.analysis.antennaWatts = ParsePowerWatts(power);
+        options.analysis.spuriousLimit = limit;
+        if (hasPlot) options.plotPath = plot;
+        if (command.command == Command::Bands) {
+            if (!Given(*command.app, "--freqs")) {
+                options.frequencies.assign(kBandCentresMhz.begin(), kBandCentresMhz.end());
+            } else {
+                auto split = SplitFrequencyList(frequencies);
+                if (const auto* problem = std::get_if<FrequencyListProblem>(&split)) {
+                    return usage("--freqs: " + problem->message);
+                }
+                options.frequencies = std::get<std::vector<std::string>>(std::move(split));
+            }
+        }
         options.raiseQ = raiseQ;
         options.caps = ParseCapsChoice(caps).value_or(CapsChoice{});
         if (!format.empty()) {
@@ -180,9 +259,10 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             options.batch = batch;
         } else {
             options.inputs = command.texts;
-            // The one input that is not a field text is the capacitor choice.
+            // The capacitor choice is not a field text; a list stands in for
+            // one field text at a time.
             for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-                if (!spec.inputs[i].isFieldText) options.inputs[i] = caps;
+                if (spec.inputs[i].kind == InputKind::CapsChoice) options.inputs[i] = caps;
             }
         }
         result.options = std::move(options);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
-// The command line of tavilo-cli: its three commands, their options, the help
+// The command line of tavilo-cli: its commands, their options, the help
 // text (the man page is made from it) and the reading of the arguments.
 #pragma once
 
@@ -11,6 +11,7 @@
 #include "cli/caps_choice.h"
 #include "cli/command.h"
 #include "cli/exit_status.h"
+#include "cli/network_report.h"
 #include "cli/output_writer.h"
 
 namespace tavilo::cli {
@@ -22,6 +23,9 @@ struct Options {
     CapsChoice caps;                   // pi: --caps, also for empty cap_min_pf cells
     bool raiseQ = false;
     std::optional<OutputFormat> format;
+    AnalysisSettings analysis;             // analyze: --power, --spurious-limit
+    std::optional<std::string> plotPath;   // analyze: --plot FILE.svg
+    std::vector<std::string> frequencies;  // bands: one field text per design
 };
 
 // The outcome of reading the arguments: options to run with, or a status and

@@ -3,6 +3,9 @@
 // every RFC 4180 reader accepts it.
 #include "cli/output_csv.h"
 
+#include "cli/output_analysis_csv.h"
+#include "cli/output_coil_accuracy.h"
+
 namespace tavilo::cli {
 
 namespace {
@@ -35,6 +38,19 @@ void CsvWriter::Begin() {
         out += ",text_";
         out += result.key;
     }
+    switch (Spec().supplement) {
+        case Supplement::NetworkAnalysis:
+            AppendNetworkReportCsvHeader(out);
+            break;
+        case Supplement::MinimumC1Mark:
+            out += ",c1_at_minimum";
+            break;
+        case Supplement::CoilAccuracy:
+            AppendCoilAccuracyCsvHeader(out);
+            break;
+        case Supplement::None:
+            break;
+    }
     out += ",message";
     out += kLineEnd;
     Commit();
@@ -52,6 +68,20 @@ void CsvWriter::Write(std::size_t, std::span<const std::string> inputs,
     for (std::size_t i = 0; i < Spec().results.size(); ++i) {
         out += ',';
         if (designed) AppendCsvCell(out, record.results[i].text);
+    }
+    switch (Spec().supplement) {
+        case Supplement::NetworkAnalysis:
+            AppendNetworkReportCsvCells(out, record.analysis ? &*record.analysis : nullptr);
+            break;
+        case Supplement::MinimumC1Mark:
+            out += ',';
+            if (designed) out += record.c1AtMinimum ? "true" : "false";
+            break;
+        case Supplement::CoilAccuracy:
+            AppendCoilAccuracyCsvCells(out, record.coilAccuracy ? &*record.coilAccuracy : nullptr);
+            break;
+        case Supplement::None:
+            break;
     }
     out += ',';
     AppendCsvCell(out, record.message);

@@ -11,6 +11,8 @@
 #include <cmath>
 
 #include "cli/number_text.h"
+#include "cli/output_analysis_json.h"
+#include "cli/output_coil_accuracy.h"
 
 namespace tavilo::cli {
 
@@ -52,7 +54,8 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void JsonWriter::Write(std::size_t row, std::span<const std::string>, const DesignRecord& record) {
+void JsonWriter::Write(std::size_t row, std::span<const std::string> inputs,
+                       const DesignRecord& record) {
     const JobSpec& spec = Spec();
     std::string& out = Buffer();
     const bool designed = record.status == DesignStatus::Designed;
@@ -60,6 +63,15 @@ void JsonWriter::Write(std::size_t row, std::span<const std::string>, const Desi
     std::array<char, 24> digits{};
     out += "{\"row\":";
     out.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), row).ptr);
+    // An input that changes from row to row of one command line (bands'
+    // frequencies) names the row.
+    for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
+        if (spec.inputs[i].kind != InputKind::FieldTextList) continue;
+        out += ",\"";
+        out += spec.inputs[i].column;
+        out += "\":";
+        AppendJsonString(out, inputs[i]);
+    }
     out += designed ? ",\"status\":\"designed\"" : ",\"status\":\"q0-too-low\"";
     if (record.hasQ0Bound) {
         out += ",\"q0_bound\":";
@@ -72,6 +84,9 @@ void JsonWriter::Write(std::size_t row, std::span<const std::string>, const Desi
             out += "\":";
             AppendJsonNumber(out, record.results[i].number);
         }
+        if (spec.supplement == Supplement::MinimumC1Mark) {
+            out += record.c1AtMinimum ? ",\"c1_at_minimum\":true" : ",\"c1_at_minimum\":false";
+        }
         out += ",\"text\":{";
         for (std::size_t i = 0; i < record.resultCount; ++i) {
             if (i > 0) out += ',';
@@ -81,6 +96,8 @@ void JsonWriter::Write(std::size_t row, std::span<const std::string>, const Desi
             AppendJsonString(out, record.results[i].text);
         }
         out += '}';
+        if (record.analysis) AppendNetworkReportJson(out, *record.analysis);
+        if (record.coilAccuracy) AppendCoilAccuracyJson(out, *record.coilAccuracy);
     }
     if (!record.message.empty()) {
         out += ",\"message\":";

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "cli/number_text.h"
+#include "cli/output_analysis_text.h"
+#include "cli/output_coil_accuracy.h"
 #include "ui/calculate_command.h"
 
 namespace tavilo::cli {
@@ -46,7 +48,7 @@ void TextWriter::Write(std::size_t row, std::span<const std::string> inputs,
 
     for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
         const InputSpec& input = spec.inputs[i];
-        if (input.isFieldText) {
+        if (input.kind != InputKind::CapsChoice) {
             AppendLine(out, labelWidth, input.label, inputs[i], input.unit);
         } else {
             // The capacitor choice: the minimum it set, and the word given.
@@ -83,6 +85,8 @@ void TextWriter::Write(std::size_t row, std::span<const std::string> inputs,
         out += record.message;
         out += ")\n";
     }
+    if (record.analysis) AppendNetworkReportText(out, *record.analysis);
+    if (record.coilAccuracy) AppendCoilAccuracyText(out, *record.coilAccuracy);
     Commit();
 }
 

@@ -2,6 +2,7 @@
 // The buffer shared by the writers, and the choice among them.
 #include "cli/output_writer.h"
 
+#include "cli/output_bands_text.h"
 #include "cli/output_csv.h"
 #include "cli/output_json.h"
 #include "cli/output_text.h"
@@ -26,6 +27,9 @@ std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobSpe
             return std::make_unique<JsonWriter>(spec, out);
         case OutputFormat::Text:
             break;
+    }
+    if (spec.supplement == Supplement::MinimumC1Mark) {
+        return std::make_unique<BandsTextWriter>(spec, out);
     }
     return std::make_unique<TextWriter>(spec, out, rowHeadings);
 }

@@ -28,6 +28,8 @@ class OutputWriter {
     // One record; inputs are the texts given for it, in the job's input order.
     virtual void Write(std::size_t row, std::span<const std::string> inputs,
                        const DesignRecord& record) = 0;
+    // After the last record: a table laid out from every row, say.
+    virtual void End() {}
 
     // Hands what is buffered to the stream. False when the stream failed.
     bool Flush();
@@ -47,7 +49,8 @@ class OutputWriter {
     std::string buffer_;
 };
 
-// rowHeadings: the text format names each record's row (for batches).
+// rowHeadings: the text format names each record's row (for batches). A
+// job that marks the minimum C1 (bands) gets one table in the text format.
 std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobSpec& spec,
                                                std::ostream& out, bool rowHeadings);
 

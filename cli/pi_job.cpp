@@ -14,11 +14,11 @@ namespace tavilo::cli {
 namespace {
 
 constexpr std::array<InputSpec, kPiInputCount> kInputs{{
-    {"plate", "plate_ohms", "Plate impedance", "ohms", true},
-    {"antenna", "antenna_ohms", "Antenna impedance", "ohms", true},
-    {"q0", "q0", "Loaded Q (Q0)", "", true},
-    {"freq", "freq_mhz", "Frequency", "MHz", true},
-    {"caps", "cap_min_pf", "Minimum C1", "pF", false},
+    {"plate", "plate_ohms", "Plate impedance", "ohms"},
+    {"antenna", "antenna_ohms", "Antenna impedance", "ohms"},
+    {"q0", "q0", "Loaded Q (Q0)", ""},
+    {"freq", "freq_mhz", "Frequency", "MHz"},
+    {"caps", "cap_min_pf", "Minimum C1", "pF", InputKind::CapsChoice},
 }};
 
 constexpr std::array<ResultSpec, kPiResultCount> kResults{{
@@ -74,11 +74,14 @@ std::optional<InputProblem> PiJob::Run(std::span<const std::string> inputs, Desi
     if (outcome.prompted) record.message = window_.ShownMessages().back().text;
     if (!outcome.designed) {
         record.status = DesignStatus::Q0TooLow;
+        record.c1AtMinimum = false;
         record.resultCount = 0;
         return std::nullopt;
     }
 
     record.status = DesignStatus::Designed;
+    record.c1AtMinimum = outcome.minimumC1Path;
+    record.network = calc::ComponentsOfDesign(outcome.solved, outcome.design);
     record.resultCount = kPiResultCount;
     const std::array<double, kPiResultCount> numbers{outcome.shown.q0,   outcome.shown.q1,
                                                      outcome.shown.q2,   outcome.shown.c1Pf,

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: PolyForm-Noncommercial-1.0.0
-// One design from the options, or a batch; the exit status says how it went.
+// One design from the options, a batch, or the band table; the exit status
+// says how it went.
 #include "cli/run.h"
 
 #include <memory>
 
+#include "cli/bands_run.h"
 #include "cli/batch_run.h"
 #include "cli/field_warning.h"
 #include "cli/job_factory.h"
 #include "cli/options.h"
 #include "cli/output_writer.h"
+#include "cli/plot_file.h"
 
 namespace tavilo::cli {
 
@@ -16,13 +19,7 @@ namespace {
 
 ExitStatus RunOneDesign(const Options& options, const Streams& streams) {
     const JobSpec& spec = SpecOf(options.command);
-    for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-        if (!spec.inputs[i].isFieldText) continue;
-        if (const auto warning = TrailingCharactersWarning(options.inputs[i])) {
-            streams.err << "tavilo-cli: warning: --" << spec.inputs[i].option << ' ' << *warning
-                        << '\n';
-        }
-    }
+    WarnAboutFieldTexts(spec, options.inputs, streams.err);
 
     const bool ask = streams.terminal && !options.raiseQ;
     const std::unique_ptr<Job> job =
@@ -38,11 +35,25 @@ ExitStatus RunOneDesign(const Options& options, const Streams& streams) {
         MakeOutputWriter(options.format.value_or(OutputFormat::Text), spec, streams.out, false);
     writer->Begin();
     writer->Write(1, options.inputs, record);
+    writer->End();
     if (!writer->Flush()) {
         streams.err << "tavilo-cli: cannot write to standard output\n";
         return ExitStatus::OutputFailed;
     }
-    return record.status == DesignStatus::Designed ? ExitStatus::Success : ExitStatus::Q0TooLow;
+    const bool designed = record.status == DesignStatus::Designed;
+
+    if (options.plotPath) {
+        if (!designed) {
+            streams.err << "tavilo-cli: no plot written to " << *options.plotPath
+                        << ": the design was not made\n";
+        } else if (const auto problem = WritePlotFile(*options.plotPath, record.network,
+                                                      options.analysis.antennaWatts)) {
+            streams.err << "tavilo-cli: --plot " << *options.plotPath
+                        << ": cannot write the plot: " << *problem << '\n';
+            return ExitStatus::OutputFailed;
+        }
+    }
+    return designed ? ExitStatus::Success : ExitStatus::Q0TooLow;
 }
 
 }  // namespace
@@ -56,6 +67,7 @@ int RunCli(std::span<const std::string> args, const Streams& streams) {
         return ToInt(commandLine.status);
     }
     const Options& options = *commandLine.options;
+    if (options.command == Command::Bands) return ToInt(RunBands(options, streams));
     return ToInt(options.batch ? RunBatch(options, streams) : RunOneDesign(options, streams));
 }
 

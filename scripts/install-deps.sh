@@ -15,9 +15,10 @@ core_packages=(g++ cmake ninja-build pkgconf libcli11-dev libcsv-dev help2man)
 # Liberation Sans stands in for the dialogs' "MS Sans Serif" (same base units).
 windows_packages=(qt6-base-dev libgl-dev fonts-liberation)
 build_packages=("${core_packages[@]}" "${windows_packages[@]}")
-# nlohmann-json parses tavilo-cli's JSON in the tests; man-db renders man pages.
+# nlohmann-json parses tavilo-cli's JSON in the tests, libxml2 its SVG plots;
+# man-db renders man pages.
 test_packages=(googletest libgtest-dev libgmock-dev libpng-dev locales python3 nlohmann-json3-dev
-               man-db desktop-file-utils appstream)
+               libxml2-dev man-db desktop-file-utils appstream)
 # libFuzzer and the sanitizer runtimes for clang 14 (-fsanitize=fuzzer).
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 # The aarch64 cross compiler with its C library, and qemu to run what it

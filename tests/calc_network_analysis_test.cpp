@@ -24,9 +24,7 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // A design analysed at its own frequency, with the full-precision 2*pi.
 PiNetworkComponents Analysed(const PiNetworkInputs& inputs) {
-    const PiNetworkResult design = SolvePiNetwork(inputs);
-    return {inputs.plateOhms, inputs.antennaOhms, inputs.frequencyHz,
-            design.c1Farads,  design.lHenries,    design.c2Farads};
+    return ComponentsOfDesign(inputs, SolvePiNetwork(inputs));
 }
 
 // 5000 ohm plate, 50 ohm antenna, Q0 12 at 3.5 MHz with air capacitors, with

@@ -89,6 +89,40 @@ TEST(SolvePiNetwork, MinimumEqualToC1KeepsTheStandardPathAndTheNextDoubleLeavesI
     EXPECT_NE(pinned.outputQ, 1.0);
 }
 
+TEST(TakesMinimumC1Path, NamesThePathTheSolverTakes) {
+    const double c1 = 0x1.481c80a38e308p-28;  // C1 of 100/20/4 at 1 MHz
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        PiNetworkInputs inputs;
+        bool minimumC1;
+    };
+    const Case cases[] = {
+        {{5000, 50, 12, 30e6, 45 * 1e-12}, true},    // about 12 pF needed
+        {{5000, 50, 12, 30e6, 35 * 1e-12}, true},    // vacuum: still above 12 pF
+        {{5000, 50, 12, 3.5e6, 45 * 1e-12}, false},  // about 104 pF needed
+        {{100, 20, 4, 1e6, c1}, false},              // equal keeps the standard path
+        {{100, 20, 4, 1e6, std::nextafter(c1, kInf)}, true},
+        {{50, 50, 12, 1e6, 45e-12}, false},  // NaN C1 never takes it
+        {{5000, 50, 12, 3.5e6, nan}, false},
+        {{100, 20, 4, 1e6, 0.0}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.inputs.plateOhms << '/' << c.inputs.antennaOhms << ' '
+                     << c.inputs.frequencyHz << " Hz, min " << c.inputs.minC1Farads);
+        EXPECT_EQ(TakesMinimumC1Path(c.inputs), c.minimumC1);
+        // On that path, and only there, C1 is the minimum bit for bit and Q0
+        // is no longer the one asked for.
+        const PiNetworkResult result = SolvePiNetwork(c.inputs);
+        if (c.minimumC1) {
+            EXPECT_EQ(result.c1Farads, c.inputs.minC1Farads);
+            EXPECT_NE(result.loadedQ, c.inputs.loadedQ);
+        } else {
+            EXPECT_EQ(result.loadedQ, c.inputs.loadedQ);
+        }
+    }
+}
+
 TEST(SolvePiNetwork, NonFiniteCasesFlowThrough) {
     // Q0 on the bound: no antenna-side Q, and 1 / inf makes C2 zero.
     const PiNetworkResult onBound = SolvePiNetwork({100, 20, 2, 1e6, 1e-15});

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <string>
@@ -69,6 +70,7 @@ struct DesignCase {
     const char* freq;
     Caps caps;
     std::vector<std::string> results;  // q0, q1, q2, c1, c2, l
+    bool minimumC1 = false;            // C1 held at the capacitor's minimum
     friend void PrintTo(const DesignCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -85,6 +87,7 @@ TEST_P(Designs, ShowTheResultTextsAndKeepTheTypedInputs) {
     EXPECT_FALSE(outcome.prompted);
     EXPECT_TRUE(window.ShownMessages().empty());
     EXPECT_EQ(Results(), c.results);
+    EXPECT_EQ(outcome.minimumC1Path, c.minimumC1);
     EXPECT_EQ(Shown(res::IDC_PLATE_Z), c.plate);
     EXPECT_EQ(Shown(res::IDC_ANTENNA_Z), c.antenna);
     EXPECT_EQ(Shown(res::IDC_FREQ), c.freq);
@@ -116,14 +119,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "12",
                    "30",
                    Caps::Air,
-                   {"46.534285", "42.411500", "4.122785", "45.000000", "437.441047", "0.685857"}},
+                   {"46.534285", "42.411500", "4.122785", "45.000000", "437.441047", "0.685857"},
+                   true},
         DesignCase{"vacuum_minimum_raises_q0",
                    "5000",
                    "50",
                    "12",
                    "30",
                    Caps::Vacuum,
-                   {"36.131756", "32.986722", "3.145034", "35.000000", "333.698471", "0.879996"}},
+                   {"36.131756", "32.986722", "3.145034", "35.000000", "333.698471", "0.879996"},
+                   true},
         DesignCase{"air_at_3_5MHz", "5000", "50", "12", "3.5", Caps::Air, k3_5MHz},
         DesignCase{"vacuum_at_3_5MHz", "5000", "50", "12", "3.5", Caps::Vacuum, k3_5MHz},
         DesignCase{"trailing_text_is_ignored", "5000 ohms", "50R", "12.0", "3.5MHz", Caps::Air,
@@ -136,6 +141,31 @@ INSTANTIATE_TEST_SUITE_P(
                    Caps::Air,
                    {"4.000000", "3.000000", "1.000000", "inf", "inf", "inf"}}),
     [](const ::testing::TestParamInfo<DesignCase>& test) { return test.param.name; });
+
+// The outcome carries the numbers the solver worked with, so that a caller
+// can analyse the very network shown without converting the texts back.
+TEST_F(CalculateCommand, OutcomeCarriesTheSolverInputsAndTheDesignBehindTheTexts) {
+    form.OnVacuumCaps();
+    Type("5000", "50", "1", "3.5");
+    window.ScriptAnswers({IDOK});  // the bound is sqrt(99): Q0 becomes sqrt(99) + 1
+
+    const CalculateOutcome outcome = OnCalculate(form, window);
+
+    ASSERT_TRUE(outcome.designed);
+    EXPECT_EQ(outcome.solved.plateOhms, 5000.0);
+    EXPECT_EQ(outcome.solved.antennaOhms, 50.0);
+    EXPECT_EQ(outcome.solved.loadedQ, 1.0 + std::sqrt(99.0));
+    EXPECT_EQ(outcome.solved.frequencyHz, 3500000.0);
+    EXPECT_EQ(outcome.solved.minC1Farads, 35 * 1e-12);
+    EXPECT_FALSE(outcome.minimumC1Path);
+    EXPECT_EQ(outcome.design.loadedQ, outcome.shown.q0);
+    EXPECT_EQ(outcome.design.c1Farads * 1e12, outcome.shown.c1Pf);
+    EXPECT_EQ(outcome.design.c2Farads * 1e12, outcome.shown.c2Pf);
+    EXPECT_EQ(outcome.design.lHenries * 1e6, outcome.shown.lUh);
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", outcome.design.lHenries * 1e6);
+    EXPECT_EQ(Shown(res::IDC_L), text);
+}
 
 TEST_F(CalculateCommand, UnreadableImpedancesGiveNaNResultsWithoutAPrompt) {
     // "5k" reads as 5 ohms, below the antenna: the bound is NaN, so no prompt.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_json.h"
 #include "cli_process.h"
 #include "platform/memory_window.h"
 #include "res/resource_ids.h"
@@ -22,29 +23,6 @@ namespace tavilo::testing {
 namespace {
 
 using ::testing::HasSubstr;
-
-std::vector<nlohmann::json> JsonLines(const std::string& out) {
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(out);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(nlohmann::json::parse(line));
-    return lines;
-}
-
-// A JSON number, or the string the program writes for a non-finite one.
-double Number(const nlohmann::json& value) {
-    if (value.is_number()) return value.get<double>();
-    const std::string text = value.get<std::string>();
-    if (text == "inf") return INFINITY;
-    if (text == "-inf") return -INFINITY;
-    EXPECT_EQ(text, "nan");
-    return NAN;
-}
-
-// The same double, NaN included (of any sign).
-bool SameDouble(double a, double b) {
-    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
-}
 
 TEST(CliExecutable, DesignsTheVacuumExampleAsJson) {
     const ProcessResult run =

@@ -16,6 +16,8 @@
 #include "cli/number_text.h"
 #include "cli/output_csv.h"
 #include "cli/output_json.h"
+#include "cli/readable_number.h"
+#include "cli/text_table.h"
 
 namespace tavilo::cli {
 namespace {
@@ -126,6 +128,62 @@ INSTANTIATE_TEST_SUITE_P(
         WarningCase{"5,0", "\"5,0\" has characters after its number; read as 5"},
         WarningCase{"1e999x", "\"1e999x\" has characters after its number; read as inf"},
         WarningCase{"abc", "\"abc\" has no number; read as 0"}));
+
+struct ReadableCase {
+    std::string text;
+    const char* expected;
+    friend void PrintTo(const ReadableCase& c, std::ostream* os) { *os << c.expected; }
+};
+
+class ReadableNumber : public ::testing::TestWithParam<ReadableCase> {};
+
+TEST_P(ReadableNumber, IsRoundedForAReader) {
+    EXPECT_EQ(GetParam().text, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadableNumber,
+    ::testing::Values(ReadableCase{Significant(2236.0679, 4), "2236"},
+                      ReadableCase{Significant(5.1339406, 4), "5.134"},
+                      ReadableCase{Significant(0.44721358, 4), "0.4472"},
+                      ReadableCase{Significant(9999.7, 4), "10000"},  // rounds up a digit
+                      ReadableCase{Significant(0.99996, 4), "1.000"},
+                      ReadableCase{Significant(-0.0958749, 3), "-0.0959"},
+                      ReadableCase{Significant(0.0, 4), "0"},
+                      ReadableCase{Significant(kNan, 4), "nan"},
+                      ReadableCase{Decimals(33.2589350581599, 2), "33.26"},
+                      ReadableCase{Decimals(-kInf, 2), "-inf"},
+                      ReadableCase{Scientific(3.9267725855325656e-07, 1), "3.9e-07"},
+                      ReadableCase{FrequencyText(7e6), "7 MHz"},
+                      ReadableCase{FrequencyText(3351211.83266282), "3.35121 MHz"},
+                      ReadableCase{FrequencyText(304090.49760446884), "304.09 kHz"},
+                      ReadableCase{FrequencyText(999.9996), "1000 Hz"},
+                      ReadableCase{FrequencyText(kNan), "nan Hz"}));
+
+TEST(TextTable, AlignsNumbersRightAndLetsARemarkRunOn) {
+    TextTable table;
+    table.AddRow({"Frequency", "C1 pF", "L uH"});
+    table.AddRow({"3.5", "104.007327", "20.702922"});
+    table.AddRow({"28.85", "45.000000", "0.741435"});
+    table.AddRemarkRow({"50.5", "not designed: Q0 does not exceed its bound"});
+    std::string out;
+    table.AppendTo(out, 2);
+    EXPECT_EQ(out,
+              "  Frequency       C1 pF       L uH\n"
+              "  3.5        104.007327  20.702922\n"
+              "  28.85       45.000000   0.741435\n"
+              "  50.5       not designed: Q0 does not exceed its bound\n");
+
+    TextTable phrases;
+    phrases.LeftAlign(1);
+    phrases.AddRow({"Operating Q", "11.51 (frequency / bandwidth)"});
+    phrases.AddRow({"SWR", "1.000000"});
+    std::string left;
+    phrases.AppendTo(left, 4);
+    EXPECT_EQ(left,
+              "    Operating Q  11.51 (frequency / bandwidth)\n"
+              "    SWR          1.000000\n");
+}
 
 }  // namespace
 }  // namespace tavilo::cli

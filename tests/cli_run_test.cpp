@@ -204,7 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         UsageCase{{}, "A subcommand is required"},
         UsageCase{{"design"},
-                  "unknown command \"design\"; the commands are pi, turns and inductance"},
+                  "unknown command \"design\"; the commands are pi, analyze, bands, turns and "
+                  "inductance"},
         UsageCase{{"pi", "--plate", "1", "--bogus"}, "--bogus"},
         UsageCase{{"pi", "--plate", "1", "--freq", "2"},
                   "missing --antenna, --q0 (or --batch FILE)"},
@@ -219,7 +220,44 @@ INSTANTIATE_TEST_SUITE_P(
             {"turns", "--inductance", "1", "--diameter", "2", "--length", "3", "--caps", "air"},
             "--caps"},
         UsageCase{{"inductance", "--turns", "1", "--diameter", "2", "--length", "3", "--raise-q"},
-                  "--raise-q"}));
+                  "--raise-q"},
+        UsageCase{{"analyze", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "3.5",
+                   "--spurious-limit", "auto"},
+                  "tavilo-cli analyze: --spurious-limit auto needs --power W: the limit is 43 + "
+                  "10 log10(P) dB"},
+        UsageCase{{"analyze", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "3.5",
+                   "--spurious-limit", "loud"},
+                  "takes auto or a number of dB (0 or more), not \"loud\""},
+        UsageCase{{"analyze", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "3.5",
+                   "--spurious-limit", "-3"},
+                  "takes auto or a number of dB (0 or more), not \"-3\""},
+        UsageCase{{"analyze", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "3.5",
+                   "--power", "0"},
+                  "takes a power in watts above 0, not \"0\""},
+        UsageCase{{"analyze", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "3.5",
+                   "--power", "1kW"},
+                  "takes a power in watts above 0, not \"1kW\""},
+        UsageCase{{"analyze", "--batch", "x.csv", "--plot", "tank.svg"},
+                  "--plot cannot be given with --batch: a plot shows one design"},
+        UsageCase{{"analyze", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "3.5",
+                   "--plot", ""},
+                  "--plot needs a file name"},
+        UsageCase{{"pi", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "3.5",
+                   "--power", "100"},
+                  "--power"},
+        UsageCase{
+            {"bands", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freqs", "7.1,,14"},
+            "tavilo-cli bands: --freqs: entry 2 is empty; give MHz values separated by "
+            "commas, as in 7.1,14.175"},
+        UsageCase{{"bands", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freqs", "7.1,"},
+                  "--freqs: entry 2 is empty"},
+        UsageCase{
+            {"bands", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freqs", "7.1,seven"},
+            "--freqs: entry 2 \"seven\" is not a number of MHz"},
+        UsageCase{{"bands", "--plate", "5000", "--antenna", "50", "--q0", "12", "--freq", "7"},
+                  "--freq"},
+        UsageCase{{"bands", "--batch", "x.csv"}, "--batch"},
+        UsageCase{{"bands", "--plate", "5000", "--freqs", "7"}, "missing --antenna, --q0\n"}));
 
 TEST(CliRun, HelpNamesEveryExitStatus) {
     const Ran ran = RunWith({"--help"});
@@ -260,7 +298,9 @@ TEST(CliRun, ABatchUsesCapsForEmptyCellsAndNamesABadCapsCell) {
 TEST(CliRun, AHeaderOnlyBatchGivesTheCsvHeaderAndSucceeds) {
     const Ran ran = RunWith({"turns", "--batch", "-"}, "length_in,diameter_in,l_uh\n");
     EXPECT_EQ(ran.status, 0);
-    EXPECT_EQ(ran.out, "l_uh,diameter_in,length_in,status,text_turns,text_spacing_in,message\n");
+    EXPECT_EQ(ran.out,
+              "l_uh,diameter_in,length_in,status,text_turns,text_spacing_in,length_to_diameter,"
+              "nagaoka_k,current_sheet_uh,wheeler_difference_percent,short_coil_warning,message\n");
 }
 
 TEST(CliRun, ReportsAnOutputThatCannotBeWritten) {

@@ -52,6 +52,10 @@ TEST_F(CoilCommands, CalcTurnsWritesTurnsAndSpacingOnly) {
     const CoilOutcome outcome = OnCalcTurns(form, window);
 
     EXPECT_EQ(outcome.value, 14.0);
+    // The winding it worked with: the turns it computed, the sizes it read.
+    EXPECT_EQ(outcome.turns, 14.0);
+    EXPECT_EQ(outcome.diameterIn, 2.0);
+    EXPECT_EQ(outcome.lengthIn, 0.5);
     EXPECT_EQ(Shown(res::IDC_COIL_TURNS), "14.000000");
     EXPECT_EQ(Shown(res::IDC_COIL_SPACING), "0.035714");
     EXPECT_EQ(Shown(res::IDC_COIL_L), "14.0");
@@ -65,13 +69,19 @@ TEST_F(CoilCommands, CalcLThenCalcTurnsComeBackToTheTurns) {
     Type(res::IDC_COIL_DIAMETER, "1");
     Type(res::IDC_COIL_LENGTH, "1");
 
-    OnCalcL(form, window);
+    const CoilOutcome inductance = OnCalcL(form, window);
+    EXPECT_EQ(inductance.value, 100.0 / 58.0);
+    EXPECT_EQ(inductance.turns, 10.0);
+    EXPECT_EQ(inductance.diameterIn, 1.0);
+    EXPECT_EQ(inductance.lengthIn, 1.0);
     EXPECT_EQ(Shown(res::IDC_COIL_L), "1.724138");
     EXPECT_EQ(Shown(res::IDC_COIL_SPACING), "0.100000");
     EXPECT_EQ(Shown(res::IDC_COIL_TURNS), "10");
 
     // From the six-decimal L text: 10.0000002 turns, shown as 10.
-    OnCalcTurns(form, window);
+    const CoilOutcome turns = OnCalcTurns(form, window);
+    EXPECT_NE(turns.turns, 10.0);
+    EXPECT_NEAR(turns.turns, 10.0, 1e-6);
     EXPECT_EQ(Shown(res::IDC_COIL_TURNS), "10.000000");
     EXPECT_EQ(Shown(res::IDC_COIL_SPACING), "0.100000");
 }

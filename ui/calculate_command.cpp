@@ -41,8 +41,11 @@ CalculateOutcome OnCalculate(PiNetworkForm& form, platform::Window& window) {
     // A multiplication by 1e-12, not a division by 1e12: the two differ in the
     // last bit for some values.
     const double minC1Farads = form.capMinPf * 1e-12;
-    const calc::PiNetworkResult result = calc::SolvePiNetwork(
-        calc::PiNetworkInputs{plateOhms, antennaOhms, loadedQ, frequencyHz, minC1Farads});
+    outcome.solved =
+        calc::PiNetworkInputs{plateOhms, antennaOhms, loadedQ, frequencyHz, minC1Farads};
+    outcome.design = calc::SolvePiNetwork(outcome.solved);
+    outcome.minimumC1Path = calc::TakesMinimumC1Path(outcome.solved);
+    const calc::PiNetworkResult& result = outcome.design;
 
     PiNetworkShown& shown = outcome.shown;
     shown.q0 = result.loadedQ;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "calc/pi_network.h"
 #include "platform/window.h"
 #include "ui/pi_network_form.h"
 
@@ -29,6 +30,14 @@ struct CalculateOutcome {
     bool prompted = false;  // the Q0 prompt was shown
     bool designed = false;  // false when the prompt was answered with Cancel
     PiNetworkShown shown;   // valid when designed
+    // What the solver was given and what it returned, in ohms, hertz, farads
+    // and henries: the numbers behind the texts, for an analysis of the very
+    // network shown. Valid when designed.
+    calc::PiNetworkInputs solved;
+    calc::PiNetworkResult design;
+    // The solver held C1 at the capacitor's minimum and worked Q0 out again
+    // from it (so the Q0 shown is not the one asked for). Valid when designed.
+    bool minimumC1Path = false;
 };
 
 // The text of the prompt that offers to go on with a raised Q0.

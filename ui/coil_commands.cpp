@@ -19,7 +19,10 @@ CoilOutcome OnCalcTurns(InductorForm& form, platform::Window& window) {
     const double lengthIn = ParseField(form.coilLength);
 
     CoilOutcome outcome;
+    outcome.diameterIn = diameterIn;
+    outcome.lengthIn = lengthIn;
     outcome.value = calc::CoilTurns(inductanceUh, diameterIn, lengthIn);
+    outcome.turns = outcome.value;
     form.coilTurns = FormatField(outcome.value);
     // Spacing from the computed turns, not from their rounded text.
     outcome.spacing = calc::CoilSpacing(lengthIn, outcome.value);
@@ -36,6 +39,9 @@ CoilOutcome OnCalcL(InductorForm& form, platform::Window& window) {
     const double lengthIn = ParseField(form.coilLength);
 
     CoilOutcome outcome;
+    outcome.turns = turns;
+    outcome.diameterIn = diameterIn;
+    outcome.lengthIn = lengthIn;
     outcome.value = calc::CoilInductance(turns, diameterIn, lengthIn);
     form.coilL = FormatField(outcome.value);
     outcome.spacing = calc::CoilSpacing(lengthIn, turns);

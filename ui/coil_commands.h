@@ -7,10 +7,14 @@
 
 namespace tavilo::ui {
 
-// The numbers behind the texts a coil command writes.
+// The numbers behind the texts a coil command writes, and the winding it
+// worked with, for callers that report more than the window shows.
 struct CoilOutcome {
     double value = 0.0;    // turns (Calc. Turns) or inductance in uH (Calc. L)
     double spacing = 0.0;  // inches per turn
+    double turns = 0.0;    // computed (Calc. Turns) or read (Calc. L)
+    double diameterIn = 0.0;
+    double lengthIn = 0.0;
 };
 
 // Turns for the L, diameter and length typed; writes the turns and spacing.
