@@ -17,6 +17,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "cli/message_text.h"
+
 namespace tavilo::cli {
 
 namespace {
@@ -138,13 +140,13 @@ struct BatchReader::State {
             problem.column = i + 1;
             problem.columnName = name;
             if (found == columns.end()) {
-                problem.message = "unknown column \"" + std::string(name) + "\"; the columns are " +
-                                  JoinNames(columns);
+                problem.message = "unknown column " + QuotedForMessage(name) +
+                                  "; the columns are " + JoinNames(columns);
                 return EndBatch(problem);
             }
             const auto k = static_cast<std::size_t>(found - columns.begin());
             if (seen[k]) {
-                problem.message = "column \"" + std::string(name) + "\" appears twice";
+                problem.message = "column " + QuotedForMessage(name) + " appears twice";
                 return EndBatch(problem);
             }
             seen[k] = true;

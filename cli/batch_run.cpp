@@ -13,6 +13,7 @@
 #include "cli/batch_reader.h"
 #include "cli/field_warning.h"
 #include "cli/job_factory.h"
+#include "cli/message_text.h"
 
 namespace tavilo::cli {
 
@@ -48,7 +49,9 @@ class BatchRun final : public BatchSink {
         err_ << "tavilo-cli: " << fileName_ << ':' << problem.line << ": error: ";
         if (problem.column > 0) {
             err_ << "column " << problem.column;
-            if (!problem.columnName.empty()) err_ << " (" << problem.columnName << ')';
+            if (!problem.columnName.empty()) {
+                err_ << " (" << EscapedForMessage(problem.columnName) << ')';
+            }
             err_ << ": ";
         }
         err_ << problem.message;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "cli/message_text.h"
 #include "cli/number_text.h"
 #include "platform/field_text.h"
 
@@ -23,10 +24,9 @@ std::optional<std::string> TrailingCharactersWarning(std::string_view text) {
     // an empty field, which reads as 0 in the window too.
     if (std::all_of(rest.begin(), rest.end(), IsBlank)) return std::nullopt;
 
-    std::string warning = "\"";
-    warning += text;
-    warning += rest.size() == text.size() ? "\" has no number; read as "
-                                          : "\" has characters after its number; read as ";
+    std::string warning = QuotedForMessage(text);
+    warning += rest.size() == text.size() ? " has no number; read as "
+                                          : " has characters after its number; read as ";
     AppendShortest(warning, platform::ParseField(text));
     return warning;
 }

@@ -12,6 +12,7 @@
 #include "cli/analysis_options.h"
 #include "cli/bands_job.h"
 #include "cli/help_text.h"
+#include "cli/message_text.h"
 
 #ifndef TAVILO_VERSION
 #error "TAVILO_VERSION must be defined by the build"
@@ -91,27 +92,28 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
         [](const std::string& text) {
             return ParseCapsChoice(text)
                        ? std::string{}
-                       : "takes air, vacuum or a number of pF, not \"" + text + "\"";
+                       : "takes air, vacuum or a number of pF, not " + QuotedForMessage(text);
         },
         "");
     const CLI::Validator formatCheck(
         [](const std::string& text) {
             return text == "text" || text == "csv" || text == "json"
                        ? std::string{}
-                       : "takes text, csv or json, not \"" + text + "\"";
+                       : "takes text, csv or json, not " + QuotedForMessage(text);
         },
         "");
     const CLI::Validator powerCheck(
         [](const std::string& text) {
-            return ParsePowerWatts(text) ? std::string{}
-                                         : "takes a power in watts above 0, not \"" + text + "\"";
+            return ParsePowerWatts(text)
+                       ? std::string{}
+                       : "takes a power in watts above 0, not " + QuotedForMessage(text);
         },
         "");
     const CLI::Validator limitCheck(
         [](const std::string& text) {
             return ParseSpuriousLimit(text)
                        ? std::string{}
-                       : "takes auto or a number of dB (0 or more), not \"" + text + "\"";
+                       : "takes auto or a number of dB (0 or more), not " + QuotedForMessage(text);
         },
         "");
 
@@ -170,8 +172,8 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
         std::none_of(kCommands.begin(), kCommands.end(),
                      [&](Command c) { return SpecOf(c).command == args[1]; })) {
         result.status = ExitStatus::Usage;
-        result.err = UsageError("tavilo-cli", "unknown command \"" + args[1] +
-                                                  "\"; the commands are " + CommandNames());
+        result.err = UsageError("tavilo-cli", "unknown command " + QuotedForMessage(args[1]) +
+                                                  "; the commands are " + CommandNames());
         return result;
     }
     std::vector<const char*> argv;

@@ -5,6 +5,7 @@
 #include <array>
 #include <utility>
 
+#include "cli/message_text.h"
 #include "res/resource_ids.h"
 #include "ui/calculate_command.h"
 #include "ui/pi_network_form.h"
@@ -50,8 +51,8 @@ PiJob::PiJob(platform::MemoryWindow::Responder q0Prompt, CapsChoice defaultCaps)
 std::optional<InputProblem> PiJob::Run(std::span<const std::string> inputs, DesignRecord& record) {
     const std::optional<CapsChoice> caps = ParseCapsChoice(inputs[kPiCaps], defaultCaps_);
     if (!caps) {
-        return InputProblem{kPiCaps,
-                            "\"" + inputs[kPiCaps] + "\" is not air, vacuum or a number of pF"};
+        return InputProblem{
+            kPiCaps, QuotedForMessage(inputs[kPiCaps]) + " is not air, vacuum or a number of pF"};
     }
 
     // A fresh form for every row, as a freshly opened window has it; the
