@@ -199,6 +199,29 @@ TEST_F(QtWindows, SystemMenuHoldsMoveCloseAndAbout) {
     });
 }
 
+TEST_F(QtWindows, AltSpaceOpensTheSystemMenuWhateverHasTheFocus) {
+    // Alt+Space is the window's key, not the focused control's: a focused push
+    // button or radio button must not take its Space as a press.
+    RunMainWindow([](TemplateWindow* window) {
+        for (const int id :
+             {res::IDC_PLATE_Z, res::IDC_CALCULATE, res::IDC_VACUUM_CAPS, res::IDC_NOTICE}) {
+            Control(window, id)->setFocus();
+            QTest::keyClick(window->windowHandle(), Qt::Key_Space, Qt::AltModifier);
+            ASSERT_EQ(QApplication::activePopupWidget(), window->systemMenu()) << id;
+            QTest::keyClick(window->systemMenu()->windowHandle(), Qt::Key_Escape);
+            EXPECT_FALSE(window->systemMenu()->isVisible()) << id;
+        }
+        // Nothing was pressed or typed: no results, no blank in the plate
+        // impedance, and the air capacitors still chosen.
+        EXPECT_EQ(Text(window, res::IDC_PLATE_Z), "");
+        EXPECT_EQ(Text(window, res::IDC_Q1), "");
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(Control(window, res::IDC_AIR_CAPS))->isChecked());
+        EXPECT_FALSE(
+            qobject_cast<QRadioButton*>(Control(window, res::IDC_VACUUM_CAPS))->isChecked());
+        window->close();
+    });
+}
+
 TEST_F(QtWindows, NoticeBoxShowsTheExclamationIcon) {
     RunMainWindow([this](TemplateWindow* window) {
         SeenMessageBox notice;
