@@ -222,6 +222,30 @@ TEST_F(QtWindows, AltSpaceOpensTheSystemMenuWhateverHasTheFocus) {
     });
 }
 
+TEST_F(QtWindows, AltSpaceDoesNotAnswerAMessageBox) {
+    // The focus starts on the prompt's OK: Alt+Space must not press it and go
+    // on with a raised Q0.
+    RunMainWindow([this](TemplateWindow* window) {
+        Type(window, res::IDC_PLATE_Z, "100");
+        Type(window, res::IDC_ANTENNA_Z, "20");
+        Type(window, res::IDC_Q0, "1");
+        Type(window, res::IDC_FREQ, "1");
+        bool stayedOpen = false;
+        OnNextModal([&stayedOpen](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box->windowHandle(), Qt::Key_Space, Qt::AltModifier);
+            stayedOpen = box->isVisible();
+            if (stayedOpen) box->button(QMessageBox::Cancel)->click();
+        });
+        Click(window, res::IDC_CALCULATE);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(Text(window, res::IDC_Q0), "1");
+        EXPECT_EQ(Text(window, res::IDC_Q1), "");
+        window->close();
+    });
+}
+
 TEST_F(QtWindows, NoticeBoxShowsTheExclamationIcon) {
     RunMainWindow([this](TemplateWindow* window) {
         SeenMessageBox notice;
