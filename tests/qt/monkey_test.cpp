@@ -398,9 +398,9 @@ QString FromFieldText(const std::string& text) {
 }
 
 // What an edit shows after its text went into a form and back. Field texts
-// are UTF-8, which holds every character whole; the line edit can hold half a
-// surrogate pair (its Delete key splits one after Thai text), which is no
-// character, and UTF-8 takes it as "?".
+// are UTF-8, which holds every character whole. The line edit can hold half a
+// surrogate pair (its Delete key can split one when Thai text stands before
+// it); that is no character, and UTF-8 takes it as "?".
 QString ThroughExchange(const QString& text) {
     return FromFieldText(ToStdString(text));
 }
