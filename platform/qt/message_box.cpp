@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "platform/qt/text.h"
 #include "platform/window.h"
@@ -40,6 +41,11 @@ int RunMessageBox(QWidget* owner, std::string_view text, std::string_view captio
     box.setDefaultButton(ok);
     // Escape and the close box answer Cancel where there is one, else OK.
     box.setEscapeButton(cancel != nullptr ? cancel : ok);
+    // Alt+Space is the window's key, not the focused button's: as a plain key
+    // press it would press that button and answer the box (OK on the Q0
+    // prompt goes on with a raised Q0). A shortcut takes it first; the box has
+    // no menu of its own to open.
+    const QShortcut windowKey(QKeySequence(Qt::ALT | Qt::Key_Space), &box);
     box.exec();
     return box.clickedButton() == ok ? IDOK : IDCANCEL;
 }

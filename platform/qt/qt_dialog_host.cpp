@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 #include <climits>
@@ -80,6 +81,11 @@ TemplateWindow::TemplateWindow(Dialog& dialog, const DialogTemplate& dialogTempl
     systemMenu_ = new QMenu(this);
     AppendSystemMenuItem(MF_STRING, SC_MOVE, "&Move");
     AppendSystemMenuItem(MF_STRING, SC_CLOSE, "&Close");
+    // Alt+Space belongs to the window, whatever control has the focus: as a
+    // plain key press it would reach that control first, and a button would
+    // take the Space as a click, an edit as a typed blank.
+    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(systemMenuKey, &QShortcut::activated, this, [this] { ShowSystemMenu(QPoint(0, 0)); });
 
     CreateControls();
 }
@@ -315,10 +321,6 @@ void TemplateWindow::keyPressEvent(QKeyEvent* event) {
             }
         }
         Route(CommandMessage(IDOK));
-        return;
-    }
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
-        ShowSystemMenu(QPoint(0, 0));
         return;
     }
     QWidget::keyPressEvent(event);

@@ -26,6 +26,9 @@ class TemplateWindow final : public QDialog {
     TemplateWindow(Dialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner);
     ~TemplateWindow() override;
 
+    // The dialog this window shows.
+    Dialog& dialog() const { return dialog_; }
+
     // The control with this id, or null.
     QWidget* Control(ControlId id) const;
     QWidget* FirstTabStop() const;

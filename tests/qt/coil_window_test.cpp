@@ -2,6 +2,7 @@
 // The coil calculator window on Qt, opened from the main window.
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QTest>
 
 #include "res/resource_ids.h"
@@ -24,6 +25,11 @@ TEST_F(QtWindows, CoilWindowOpensWithTheMainLTextAndLeavesTheMainWindowAlone) {
             opened = Text(coil, res::IDC_COIL_L);
             // The focus starts on Cancel, the first tab stop.
             EXPECT_EQ(QApplication::focusWidget(), coil->Control(platform::IDCANCEL));
+            // Alt+Space there opens the window's menu; it does not press Cancel.
+            QTest::keyClick(coil->windowHandle(), Qt::Key_Space, Qt::AltModifier);
+            EXPECT_TRUE(coil->isVisible());
+            ASSERT_EQ(QApplication::activePopupWidget(), coil->systemMenu());
+            QTest::keyClick(coil->systemMenu()->windowHandle(), Qt::Key_Escape);
             QTest::keyClick(coil, Qt::Key_Escape);
         });
         Click(window, res::IDC_CALC_INDUCTOR);

@@ -199,6 +199,53 @@ TEST_F(QtWindows, SystemMenuHoldsMoveCloseAndAbout) {
     });
 }
 
+TEST_F(QtWindows, AltSpaceOpensTheSystemMenuWhateverHasTheFocus) {
+    // Alt+Space is the window's key, not the focused control's: a focused push
+    // button or radio button must not take its Space as a press.
+    RunMainWindow([](TemplateWindow* window) {
+        for (const int id :
+             {res::IDC_PLATE_Z, res::IDC_CALCULATE, res::IDC_VACUUM_CAPS, res::IDC_NOTICE}) {
+            Control(window, id)->setFocus();
+            QTest::keyClick(window->windowHandle(), Qt::Key_Space, Qt::AltModifier);
+            ASSERT_EQ(QApplication::activePopupWidget(), window->systemMenu()) << id;
+            QTest::keyClick(window->systemMenu()->windowHandle(), Qt::Key_Escape);
+            EXPECT_FALSE(window->systemMenu()->isVisible()) << id;
+        }
+        // Nothing was pressed or typed: no results, no blank in the plate
+        // impedance, and the air capacitors still chosen.
+        EXPECT_EQ(Text(window, res::IDC_PLATE_Z), "");
+        EXPECT_EQ(Text(window, res::IDC_Q1), "");
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(Control(window, res::IDC_AIR_CAPS))->isChecked());
+        EXPECT_FALSE(
+            qobject_cast<QRadioButton*>(Control(window, res::IDC_VACUUM_CAPS))->isChecked());
+        window->close();
+    });
+}
+
+TEST_F(QtWindows, AltSpaceDoesNotAnswerAMessageBox) {
+    // The focus starts on the prompt's OK: Alt+Space must not press it and go
+    // on with a raised Q0.
+    RunMainWindow([this](TemplateWindow* window) {
+        Type(window, res::IDC_PLATE_Z, "100");
+        Type(window, res::IDC_ANTENNA_Z, "20");
+        Type(window, res::IDC_Q0, "1");
+        Type(window, res::IDC_FREQ, "1");
+        bool stayedOpen = false;
+        OnNextModal([&stayedOpen](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box->windowHandle(), Qt::Key_Space, Qt::AltModifier);
+            stayedOpen = box->isVisible();
+            if (stayedOpen) box->button(QMessageBox::Cancel)->click();
+        });
+        Click(window, res::IDC_CALCULATE);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(Text(window, res::IDC_Q0), "1");
+        EXPECT_EQ(Text(window, res::IDC_Q1), "");
+        window->close();
+    });
+}
+
 TEST_F(QtWindows, NoticeBoxShowsTheExclamationIcon) {
     RunMainWindow([this](TemplateWindow* window) {
         SeenMessageBox notice;

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QPushButton>
 #include <QTest>
 
@@ -116,6 +117,14 @@ void QtWindows::Type(TemplateWindow* window, int id, const QString& text) {
     } else {
         QTest::keyClicks(edit, text);
     }
+}
+
+void QtWindows::Paste(TemplateWindow* window, int id, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QLineEdit* edit = Edit(window, id);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keySequence(window->windowHandle(), QKeySequence::Paste);
 }
 
 void QtWindows::Click(TemplateWindow* window, int id) {

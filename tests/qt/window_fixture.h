@@ -49,6 +49,9 @@ class QtWindows : public ::testing::Test {
     static QWidget* Control(TemplateWindow* window, int id);
     static std::string Text(TemplateWindow* window, int id);
     static void Type(TemplateWindow* window, int id, const QString& text);
+    // Replaces the edit's text by pasting `text` from the clipboard with the
+    // paste key, as a user would.
+    static void Paste(TemplateWindow* window, int id, const QString& text);
     static void Click(TemplateWindow* window, int id);
 
     platform::qt::QtWindowSystem windowSystem;
