@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -34,6 +33,33 @@ const std::array<Command, 3> kCommands{{
     {"turns", {"l_uh"sv, "diameter_in"sv, "length_in"sv}},
     {"inductance", {"turns"sv, "diameter_in"sv, "length_in"sv}},
 }};
+
+constexpr std::string_view kReportStart = "tavilo-cli: <stdin>:";
+
+// "tavilo-cli: <stdin>:LINE: error: ...".
+bool IsErrorReport(std::string_view line) {
+    if (line.substr(0, kReportStart.size()) != kReportStart) return false;
+    std::size_t i = kReportStart.size();
+    const std::size_t digits = i;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9') ++i;
+    return i > digits && line.substr(i, 9) == ": error: ";
+}
+
+// N from a line ending in "; row N was not designed", else 0.
+std::size_t RowNotDesigned(std::string_view line) {
+    constexpr std::string_view kEnd = " was not designed";
+    constexpr std::string_view kRow = "; row ";
+    if (line.size() < kEnd.size() || line.substr(line.size() - kEnd.size()) != kEnd) return 0;
+    const std::size_t numberEnd = line.size() - kEnd.size();
+    const std::size_t rowAt = line.rfind(kRow, numberEnd);
+    if (rowAt == std::string_view::npos) return 0;
+    std::size_t row = 0;
+    for (std::size_t i = rowAt + kRow.size(); i < numberEnd; ++i) {
+        if (line[i] < '0' || line[i] > '9') return 0;
+        row = row * 10 + static_cast<std::size_t>(line[i] - '0');
+    }
+    return row;
+}
 
 }  // namespace
 
@@ -73,16 +99,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Messages are one line each, whatever the cells hold: an error report
     // starts its line and a row that was not designed ends it.
-    static const std::regex errorLine(R"(^tavilo-cli: <stdin>:[0-9]+: error: .*$)");
-    static const std::regex notDesigned(R"(; row ([0-9]+) was not designed$)");
     const std::string errors = err.str();
     bool anyError = false;
     std::istringstream errorLines(errors);
     for (std::string line; std::getline(errorLines, line);) {
-        if (!std::regex_match(line, errorLine)) continue;
+        if (!IsErrorReport(line)) continue;
         anyError = true;
-        std::smatch row;
-        if (std::regex_search(line, row, notDesigned)) accounted.insert(std::stoul(row[1].str()));
+        if (const std::size_t row = RowNotDesigned(line); row != 0) accounted.insert(row);
     }
 
     if (ended && contents.rows.empty()) {
