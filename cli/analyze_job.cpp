@@ -6,10 +6,14 @@
 
 namespace tavilo::cli {
 
-const JobSpec& AnalyzeJobSpec() {
-    static const JobSpec spec{"analyze",           "Pi network", PiJobSpec().inputs,
-                              PiJobSpec().results, true,         Supplement::NetworkAnalysis};
-    return spec;
+const JobLayout& AnalyzeJobLayout() {
+    static const JobLayout layout{"analyze",
+                                  "Pi network",
+                                  PiJobLayout().inputs,
+                                  PiJobLayout().results,
+                                  true,
+                                  Supplement::NetworkAnalysis};
+    return layout;
 }
 
 AnalyzeJob::AnalyzeJob(platform::MemoryWindow::Responder q0Prompt, CapsChoice defaultCaps,

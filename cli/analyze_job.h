@@ -12,14 +12,14 @@
 namespace tavilo::cli {
 
 // The pi job's inputs and results, with the analysis after them.
-const JobSpec& AnalyzeJobSpec();
+const JobLayout& AnalyzeJobLayout();
 
 class AnalyzeJob final : public Job {
   public:
     AnalyzeJob(platform::MemoryWindow::Responder q0Prompt, CapsChoice defaultCaps,
                AnalysisSettings settings);
 
-    const JobSpec& Spec() const override { return AnalyzeJobSpec(); }
+    const JobLayout& Layout() const override { return AnalyzeJobLayout(); }
     std::optional<InputProblem> Run(std::span<const std::string> inputs,
                                     DesignRecord& record) override;
 

@@ -15,20 +15,21 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::array<InputSpec, kPiInputCount> BandsInputs() {
-    std::array<InputSpec, kPiInputCount> inputs{};
-    std::copy(PiJobSpec().inputs.begin(), PiJobSpec().inputs.end(), inputs.begin());
+std::array<InputField, kPiInputCount> BandsInputs() {
+    std::array<InputField, kPiInputCount> inputs{};
+    std::copy(PiJobLayout().inputs.begin(), PiJobLayout().inputs.end(), inputs.begin());
     inputs[kPiFreq] = {"freqs", "freq_mhz", "Frequency", "MHz", InputKind::FieldTextList};
     return inputs;
 }
 
 }  // namespace
 
-const JobSpec& BandsJobSpec() {
-    static const std::array<InputSpec, kPiInputCount> inputs = BandsInputs();
-    static const JobSpec spec{"bands", "Pi network across the bands", inputs, PiJobSpec().results,
-                              true,    Supplement::MinimumC1Mark,     false};
-    return spec;
+const JobLayout& BandsJobLayout() {
+    static const std::array<InputField, kPiInputCount> inputs = BandsInputs();
+    static const JobLayout layout{
+        "bands", "Pi network across the bands", inputs, PiJobLayout().results,
+        true,    Supplement::MinimumC1Mark,     false};
+    return layout;
 }
 
 std::variant<std::vector<std::string>, FrequencyListProblem> SplitFrequencyList(

@@ -20,7 +20,7 @@ inline constexpr std::array<std::string_view, 10> kBandCentresMhz{
 // The pi job's inputs with the frequency given as a list, and its results;
 // the rows mark whether C1 was held at the capacitor's minimum. Takes no
 // batch.
-const JobSpec& BandsJobSpec();
+const JobLayout& BandsJobLayout();
 
 // What is wrong with a --freqs list.
 struct FrequencyListProblem {

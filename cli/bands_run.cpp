@@ -12,8 +12,8 @@
 namespace tavilo::cli {
 
 ExitStatus RunBands(const Options& options, const Streams& streams) {
-    const JobSpec& spec = SpecOf(Command::Bands);
-    WarnAboutFieldTexts(spec, options.inputs, streams.err);
+    const JobLayout& layout = LayoutOf(Command::Bands);
+    WarnAboutFieldTexts(layout, options.inputs, streams.err);
     for (std::size_t i = 0; i < options.frequencies.size(); ++i) {
         if (const auto warning = TrailingCharactersWarning(options.frequencies[i])) {
             streams.err << "tavilo-cli: warning: --freqs entry " << i + 1 << ' ' << *warning
@@ -28,7 +28,7 @@ ExitStatus RunBands(const Options& options, const Streams& streams) {
         options,
         AnswerOnce(MakeQ0Responder(options.raiseQ, ask ? &streams.in : nullptr, streams.err)));
     const auto writer =
-        MakeOutputWriter(options.format.value_or(OutputFormat::Text), spec, streams.out, true);
+        MakeOutputWriter(options.format.value_or(OutputFormat::Text), layout, streams.out, true);
 
     writer->Begin();
     std::vector<std::string> inputs = options.inputs;
@@ -38,7 +38,7 @@ ExitStatus RunBands(const Options& options, const Streams& streams) {
         inputs[kPiFreq] = options.frequencies[i];
         // The capacitor choice was checked with the command line.
         if (const auto problem = job->Run(inputs, record)) {
-            streams.err << "tavilo-cli: --" << spec.inputs[problem->input].option << ": "
+            streams.err << "tavilo-cli: --" << layout.inputs[problem->input].option << ": "
                         << problem->message << '\n';
             return ExitStatus::Usage;
         }

@@ -28,9 +28,9 @@ class BatchRun final : public BatchSink {
     void OnHeader() override { writer_.Begin(); }
 
     void OnRow(const BatchRow& row) override {
-        const JobSpec& spec = job_.Spec();
-        for (std::size_t k = 0; k < spec.inputs.size(); ++k) {
-            if (spec.inputs[k].kind != InputKind::FieldText) continue;
+        const JobLayout& layout = job_.Layout();
+        for (std::size_t k = 0; k < layout.inputs.size(); ++k) {
+            if (layout.inputs[k].kind != InputKind::FieldText) continue;
             if (const auto warning = TrailingCharactersWarning(row.cells[k])) {
                 Report(row.line, "warning", k, *warning);
             }
@@ -71,7 +71,7 @@ class BatchRun final : public BatchSink {
     void Report(std::size_t line, std::string_view kind, std::size_t input,
                 const std::string& message) {
         err_ << "tavilo-cli: " << fileName_ << ':' << line << ": " << kind << ": column "
-             << reader_.FileColumn(input) << " (" << job_.Spec().inputs[input].column
+             << reader_.FileColumn(input) << " (" << job_.Layout().inputs[input].column
              << "): " << message << '\n';
     }
 
@@ -131,16 +131,16 @@ bool FeedStream(std::istream& in, BatchReader& reader, BatchRun& run, std::ostre
 }  // namespace
 
 ExitStatus RunBatch(const Options& options, const Streams& streams) {
-    const JobSpec& spec = SpecOf(options.command);
+    const JobLayout& layout = LayoutOf(options.command);
     // A batch never waits on standard input: the Q0 prompt is answered by
     // --raise-q alone.
     const std::unique_ptr<Job> job =
         MakeJob(options, MakeQ0Responder(options.raiseQ, nullptr, streams.err));
     const auto writer =
-        MakeOutputWriter(options.format.value_or(OutputFormat::Csv), spec, streams.out, true);
+        MakeOutputWriter(options.format.value_or(OutputFormat::Csv), layout, streams.out, true);
 
     std::vector<std::string_view> columns;
-    for (const InputSpec& input : spec.inputs) columns.push_back(input.column);
+    for (const InputField& input : layout.inputs) columns.push_back(input.column);
     BatchReader reader(columns);
 
     const bool fromStdin = *options.batch == "-";

@@ -13,33 +13,33 @@ namespace tavilo::cli {
 
 namespace {
 
-constexpr InputSpec kDiameter{"diameter", "diameter_in", "Diameter", "in"};
-constexpr InputSpec kLength{"length", "length_in", "Length", "in"};
-constexpr ResultSpec kSpacing{"spacing_in", "Spacing", "in/turn"};
+constexpr InputField kDiameter{"diameter", "diameter_in", "Diameter", "in"};
+constexpr InputField kLength{"length", "length_in", "Length", "in"};
+constexpr ResultField kSpacing{"spacing_in", "Spacing", "in/turn"};
 
-constexpr std::array<InputSpec, 3> kTurnsInputs{{
+constexpr std::array<InputField, 3> kTurnsInputs{{
     {"inductance", "l_uh", "Inductance", "uH"},
     kDiameter,
     kLength,
 }};
-constexpr std::array<ResultSpec, 2> kTurnsResults{{{"turns", "Turns", ""}, kSpacing}};
-constexpr JobSpec kTurnsSpec{"turns",       "Coil turns", kTurnsInputs,
-                             kTurnsResults, false,        Supplement::CoilAccuracy};
+constexpr std::array<ResultField, 2> kTurnsResults{{{"turns", "Turns", ""}, kSpacing}};
+constexpr JobLayout kTurnsLayout{"turns",       "Coil turns", kTurnsInputs,
+                                 kTurnsResults, false,        Supplement::CoilAccuracy};
 
-constexpr std::array<InputSpec, 3> kInductanceInputs{{
+constexpr std::array<InputField, 3> kInductanceInputs{{
     {"turns", "turns", "Turns", ""},
     kDiameter,
     kLength,
 }};
-constexpr std::array<ResultSpec, 2> kInductanceResults{{{"l_uh", "L", "uH"}, kSpacing}};
-constexpr JobSpec kInductanceSpec{
+constexpr std::array<ResultField, 2> kInductanceResults{{{"l_uh", "L", "uH"}, kSpacing}};
+constexpr JobLayout kInductanceLayout{
     "inductance", "Coil inductance",       kInductanceInputs, kInductanceResults,
     false,        Supplement::CoilAccuracy};
 
 }  // namespace
 
-const JobSpec& CoilJobSpec(CoilCommand command) {
-    return command == CoilCommand::Turns ? kTurnsSpec : kInductanceSpec;
+const JobLayout& CoilJobLayout(CoilCommand command) {
+    return command == CoilCommand::Turns ? kTurnsLayout : kInductanceLayout;
 }
 
 std::optional<InputProblem> CoilJob::Run(std::span<const std::string> inputs,

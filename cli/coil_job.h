@@ -13,13 +13,13 @@ enum class CoilCommand {
     Inductance,  // Calc. L: inductance of a number of turns
 };
 
-const JobSpec& CoilJobSpec(CoilCommand command);
+const JobLayout& CoilJobLayout(CoilCommand command);
 
 class CoilJob final : public Job {
   public:
     explicit CoilJob(CoilCommand command) : command_(command) {}
 
-    const JobSpec& Spec() const override { return CoilJobSpec(command_); }
+    const JobLayout& Layout() const override { return CoilJobLayout(command_); }
     std::optional<InputProblem> Run(std::span<const std::string> inputs,
                                     DesignRecord& record) override;
 

@@ -9,20 +9,20 @@
 
 namespace tavilo::cli {
 
-const JobSpec& SpecOf(Command command) {
+const JobLayout& LayoutOf(Command command) {
     switch (command) {
         case Command::Turns:
-            return CoilJobSpec(CoilCommand::Turns);
+            return CoilJobLayout(CoilCommand::Turns);
         case Command::Inductance:
-            return CoilJobSpec(CoilCommand::Inductance);
+            return CoilJobLayout(CoilCommand::Inductance);
         case Command::Analyze:
-            return AnalyzeJobSpec();
+            return AnalyzeJobLayout();
         case Command::Bands:
-            return BandsJobSpec();
+            return BandsJobLayout();
         case Command::Pi:
             break;
     }
-    return PiJobSpec();
+    return PiJobLayout();
 }
 
 }  // namespace tavilo::cli

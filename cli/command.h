@@ -14,6 +14,6 @@ enum class Command { Pi, Analyze, Bands, Turns, Inductance };
 inline constexpr std::array<Command, 5> kCommands{Command::Pi, Command::Analyze, Command::Bands,
                                                   Command::Turns, Command::Inductance};
 
-const JobSpec& SpecOf(Command command);
+const JobLayout& LayoutOf(Command command);
 
 }  // namespace tavilo::cli

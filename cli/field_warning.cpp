@@ -31,12 +31,12 @@ std::optional<std::string> TrailingCharactersWarning(std::string_view text) {
     return warning;
 }
 
-void WarnAboutFieldTexts(const JobSpec& spec, std::span<const std::string> inputs,
+void WarnAboutFieldTexts(const JobLayout& layout, std::span<const std::string> inputs,
                          std::ostream& err) {
-    for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-        if (spec.inputs[i].kind != InputKind::FieldText) continue;
+    for (std::size_t i = 0; i < layout.inputs.size(); ++i) {
+        if (layout.inputs[i].kind != InputKind::FieldText) continue;
         if (const auto warning = TrailingCharactersWarning(inputs[i])) {
-            err << "tavilo-cli: warning: --" << spec.inputs[i].option << ' ' << *warning << '\n';
+            err << "tavilo-cli: warning: --" << layout.inputs[i].option << ' ' << *warning << '\n';
         }
     }
 }

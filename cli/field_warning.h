@@ -20,7 +20,7 @@ std::optional<std::string> TrailingCharactersWarning(std::string_view text);
 
 // Warns on err, naming the option, about every field-text input of one design
 // (inputs in the job's input order) that the window reads as less than it says.
-void WarnAboutFieldTexts(const JobSpec& spec, std::span<const std::string> inputs,
+void WarnAboutFieldTexts(const JobLayout& layout, std::span<const std::string> inputs,
                          std::ostream& err);
 
 }  // namespace tavilo::cli

@@ -54,7 +54,7 @@ std::string Tagged(std::string_view tag, std::string_view description,
     return Wrap(first, tagWidth, description);
 }
 
-std::string OptionName(const InputSpec& input) {
+std::string OptionName(const InputField& input) {
     switch (input.kind) {
         case InputKind::CapsChoice:
             return "--" + std::string(input.option) + " air|vacuum|PF";
@@ -78,9 +78,9 @@ constexpr ExtraOption kAnalysisOptions[] = {
     {"--plot FILE.svg", kPlotHelp},
 };
 
-std::string ColumnList(const JobSpec& spec) {
+std::string ColumnList(const JobLayout& layout) {
     std::string list;
-    for (const InputSpec& input : spec.inputs) {
+    for (const InputField& input : layout.inputs) {
         if (!list.empty()) list += ',';
         list += input.column;
     }
@@ -110,7 +110,7 @@ std::string CommandDescription(Command command) {
     return {};
 }
 
-std::string InputHelp(const InputSpec& input) {
+std::string InputHelp(const InputField& input) {
     if (input.kind == InputKind::CapsChoice) return std::string(kCapsHelp);
     if (input.kind == InputKind::FieldTextList) return std::string(kFreqsHelp);
     std::string help(input.label);
@@ -118,9 +118,9 @@ std::string InputHelp(const InputSpec& input) {
     return help;
 }
 
-std::string CommandUsage(const JobSpec& spec) {
-    std::string usage = "tavilo-cli " + std::string(spec.command);
-    for (const InputSpec& input : spec.inputs) {
+std::string CommandUsage(const JobLayout& layout) {
+    std::string usage = "tavilo-cli " + std::string(layout.command);
+    for (const InputField& input : layout.inputs) {
         // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on
         // "literal" + std::string at -O3.
         const bool optional = input.kind != InputKind::FieldText;
@@ -128,8 +128,8 @@ std::string CommandUsage(const JobSpec& spec) {
         usage += OptionName(input);
         if (optional) usage += "]";
     }
-    if (spec.hasQ0Bound) usage += " [--raise-q]";
-    if (spec.supplement == Supplement::NetworkAnalysis) {
+    if (layout.hasQ0Bound) usage += " [--raise-q]";
+    if (layout.supplement == Supplement::NetworkAnalysis) {
         for (const ExtraOption& option : kAnalysisOptions) {
             usage += " [" + std::string(option.name) + "]";
         }
@@ -140,7 +140,7 @@ std::string CommandUsage(const JobSpec& spec) {
 std::string ProgramUsage() {
     std::string usage;
     for (const Command command : kCommands) {
-        usage += (usage.empty() ? "Usage: " : "   or: ") + CommandUsage(SpecOf(command)) + "\n";
+        usage += (usage.empty() ? "Usage: " : "   or: ") + CommandUsage(LayoutOf(command)) + "\n";
     }
     usage +=
         "   or: tavilo-cli pi|analyze|turns|inductance --batch FILE [--caps ...] [--raise-q] "
@@ -152,13 +152,13 @@ std::string ProgramUsage() {
 std::string ProgramFooter() {
     std::string text;
     for (const Command command : kCommands) {
-        const JobSpec& spec = SpecOf(command);
-        text += "Options of " + std::string(spec.command) + ":\n";
-        for (const InputSpec& input : spec.inputs) {
+        const JobLayout& layout = LayoutOf(command);
+        text += "Options of " + std::string(layout.command) + ":\n";
+        for (const InputField& input : layout.inputs) {
             text += Tagged(OptionName(input), InputHelp(input));
         }
-        if (spec.hasQ0Bound) text += Tagged("--raise-q", kRaiseQHelp);
-        if (spec.supplement == Supplement::NetworkAnalysis) {
+        if (layout.hasQ0Bound) text += Tagged("--raise-q", kRaiseQHelp);
+        if (layout.supplement == Supplement::NetworkAnalysis) {
             for (const ExtraOption& option : kAnalysisOptions) {
                 text += Tagged(option.name, option.help);
             }
@@ -186,8 +186,8 @@ std::string ProgramFooter() {
                  "row names the columns, in any order:");
     text += '\n';
     for (const Command command : kCommands) {
-        const JobSpec& spec = SpecOf(command);
-        if (spec.takesBatch) text += Tagged(spec.command, ColumnList(spec), 14);
+        const JobLayout& layout = LayoutOf(command);
+        if (layout.takesBatch) text += Tagged(layout.command, ColumnList(layout), 14);
     }
     text += '\n';
     text += Wrap("  ", 2,
@@ -292,8 +292,8 @@ std::string ProgramFooter() {
     return text;
 }
 
-std::string CommandFooter(const JobSpec& spec) {
-    return (spec.takesBatch ? "Batch columns: " + ColumnList(spec) + "\n" : std::string()) +
+std::string CommandFooter(const JobLayout& layout) {
+    return (layout.takesBatch ? "Batch columns: " + ColumnList(layout) + "\n" : std::string()) +
            "Every value T is a field text: 5k reads as 5, with a warning.\n"
            "'tavilo-cli --help' tells about formats, the Q0 prompt and exit statuses.";
 }

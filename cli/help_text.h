@@ -32,14 +32,14 @@ inline constexpr std::string_view kPlotHelp =
 
 std::string ProgramDescription();
 std::string CommandDescription(Command command);
-std::string InputHelp(const InputSpec& input);
+std::string InputHelp(const InputField& input);
 
 // The synopsis lines: of every command, or of one.
 std::string ProgramUsage();
-std::string CommandUsage(const JobSpec& spec);
+std::string CommandUsage(const JobLayout& layout);
 
 // What follows the option lists in --help.
 std::string ProgramFooter();
-std::string CommandFooter(const JobSpec& spec);
+std::string CommandFooter(const JobLayout& layout);
 
 }  // namespace tavilo::cli

@@ -22,7 +22,7 @@ enum class InputKind {
 };
 
 // One input of a job: a command-line option and a batch column.
-struct InputSpec {
+struct InputField {
     std::string_view option;  // long option, without the dashes
     std::string_view column;  // batch column name, and the output's name for it
     std::string_view label;   // readable name, for text output
@@ -32,7 +32,7 @@ struct InputSpec {
 
 // One result: its key in JSON (and in CSV, prefixed "text_") and how the text
 // output names it.
-struct ResultSpec {
+struct ResultField {
     std::string_view key;
     std::string_view label;
     std::string_view unit;
@@ -46,11 +46,11 @@ enum class Supplement {
     CoilAccuracy,     // turns, inductance: the formula against the current sheet
 };
 
-struct JobSpec {
+struct JobLayout {
     std::string_view command;  // subcommand name
     std::string_view title;    // heading of the text output
-    std::span<const InputSpec> inputs;
-    std::span<const ResultSpec> results;
+    std::span<const InputField> inputs;
+    std::span<const ResultField> results;
     bool hasQ0Bound = false;
     Supplement supplement = Supplement::None;
     bool takesBatch = true;  // --batch FILE
@@ -65,8 +65,8 @@ struct InputProblem {
 class Job {
   public:
     virtual ~Job() = default;
-    virtual const JobSpec& Spec() const = 0;
-    // Runs the command for the inputs, in the order of Spec().inputs, and
+    virtual const JobLayout& Layout() const = 0;
+    // Runs the command for the inputs, in the order of Layout().inputs, and
     // fills the record. Returns a problem, and designs nothing, when an input
     // that is not a field text is not one of its choices.
     virtual std::optional<InputProblem> Run(std::span<const std::string> inputs,

@@ -28,8 +28,8 @@ class HelpFormatter final : public CLI::Formatter {
     std::string make_usage(const CLI::App* app, std::string) const override {
         if (app->get_parent() == nullptr) return ProgramUsage();
         for (const Command command : kCommands) {
-            const JobSpec& spec = SpecOf(command);
-            if (app->get_name() == spec.command) return "Usage: " + CommandUsage(spec) + "\n";
+            const JobLayout& layout = LayoutOf(command);
+            if (app->get_name() == layout.command) return "Usage: " + CommandUsage(layout) + "\n";
         }
         return {};
     }
@@ -58,7 +58,7 @@ std::string CommandNames() {
     std::string names;
     for (std::size_t c = 0; c < kCommands.size(); ++c) {
         if (c > 0) names += c + 1 == kCommands.size() ? " and " : ", ";
-        names += SpecOf(kCommands[c]).command;
+        names += LayoutOf(kCommands[c]).command;
     }
     return names;
 }
@@ -121,14 +121,14 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
     for (std::size_t c = 0; c < kCommands.size(); ++c) {
         CommandOptions& command = commands[c];
         command.command = kCommands[c];
-        const JobSpec& spec = SpecOf(command.command);
+        const JobLayout& layout = LayoutOf(command.command);
         command.app =
-            app.add_subcommand(std::string(spec.command), CommandDescription(command.command));
-        command.texts.resize(spec.inputs.size());
-        command.textOptions.resize(spec.inputs.size(), nullptr);
+            app.add_subcommand(std::string(layout.command), CommandDescription(command.command));
+        command.texts.resize(layout.inputs.size());
+        command.textOptions.resize(layout.inputs.size(), nullptr);
 
-        for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-            const InputSpec& input = spec.inputs[i];
+        for (std::size_t i = 0; i < layout.inputs.size(); ++i) {
+            const InputField& input = layout.inputs[i];
             const std::string name = "--" + std::string(input.option);
             switch (input.kind) {
                 case InputKind::FieldText:
@@ -146,8 +146,8 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
                     break;
             }
         }
-        if (spec.hasQ0Bound) command.app->add_flag("--raise-q", raiseQ, std::string(kRaiseQHelp));
-        if (spec.supplement == Supplement::NetworkAnalysis) {
+        if (layout.hasQ0Bound) command.app->add_flag("--raise-q", raiseQ, std::string(kRaiseQHelp));
+        if (layout.supplement == Supplement::NetworkAnalysis) {
             command.app->add_option("--power", power, std::string(kPowerHelp))
                 ->type_name("W")
                 ->check(powerCheck);
@@ -156,13 +156,13 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
                 ->check(limitCheck);
             command.app->add_option("--plot", plot, std::string(kPlotHelp))->type_name("FILE.svg");
         }
-        if (spec.takesBatch) {
+        if (layout.takesBatch) {
             command.app->add_option("--batch", batch, std::string(kBatchHelp))->type_name("FILE");
         }
         command.app->add_option("--format", format, std::string(kFormatHelp))
             ->type_name("text|csv|json")
             ->check(formatCheck);
-        command.app->footer(CommandFooter(spec));
+        command.app->footer(CommandFooter(layout));
     }
     app.footer(ProgramFooter());
 
@@ -170,7 +170,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
     // CLI11 would only say that a subcommand is required.
     if (args.size() > 1 && !args[1].starts_with('-') &&
         std::none_of(kCommands.begin(), kCommands.end(),
-                     [&](Command c) { return SpecOf(c).command == args[1]; })) {
+                     [&](Command c) { return LayoutOf(c).command == args[1]; })) {
         result.status = ExitStatus::Usage;
         result.err = UsageError("tavilo-cli", "unknown command " + QuotedForMessage(args[1]) +
                                                   "; the commands are " + CommandNames());
@@ -194,8 +194,8 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
 
     for (CommandOptions& command : commands) {
         if (!command.app->parsed()) continue;
-        const JobSpec& spec = SpecOf(command.command);
-        const std::string where = "tavilo-cli " + std::string(spec.command);
+        const JobLayout& layout = LayoutOf(command.command);
+        const std::string where = "tavilo-cli " + std::string(layout.command);
         const bool isBatch = Given(*command.app, "--batch");
 
         // A batch takes its values from the file; one design needs them all.
@@ -218,7 +218,7 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
                          " cannot be given with --batch, which takes the values from the file");
         }
         if (!missing.empty()) {
-            return usage("missing " + missing + (spec.takesBatch ? " (or --batch FILE)" : ""));
+            return usage("missing " + missing + (layout.takesBatch ? " (or --batch FILE)" : ""));
         }
         const bool hasPower = Given(*command.app, "--power");
         const bool hasLimit = Given(*command.app, "--spurious-limit");
@@ -263,8 +263,8 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
             options.inputs = command.texts;
             // The capacitor choice is not a field text; a list stands in for
             // one field text at a time.
-            for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-                if (spec.inputs[i].kind == InputKind::CapsChoice) options.inputs[i] = caps;
+            for (std::size_t i = 0; i < layout.inputs.size(); ++i) {
+                if (layout.inputs[i].kind == InputKind::CapsChoice) options.inputs[i] = caps;
             }
         }
         result.options = std::move(options);

@@ -27,18 +27,18 @@ void BandsTextWriter::Write(std::size_t, std::span<const std::string> inputs,
 
 void BandsTextWriter::End() {
     if (rows_.empty()) return;
-    const JobSpec& spec = Spec();
+    const JobLayout& layout = Layout();
     std::string& out = Buffer();
     const Row& first = rows_.front();
 
     // The inputs that every row shares.
-    out += spec.title;
+    out += layout.title;
     out += '\n';
     TextTable shared;
     shared.LeftAlign(1);
     std::size_t frequencyInput = 0;
-    for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-        const InputSpec& input = spec.inputs[i];
+    for (std::size_t i = 0; i < layout.inputs.size(); ++i) {
+        const InputField& input = layout.inputs[i];
         std::string value = first.inputs[i];
         if (input.kind == InputKind::FieldTextList) {
             frequencyInput = i;
@@ -61,9 +61,9 @@ void BandsTextWriter::End() {
 
     TextTable table;
     table.LeftAlign(0);
-    std::vector<std::string> heading{std::string(spec.inputs[frequencyInput].label) + " " +
-                                     std::string(spec.inputs[frequencyInput].unit)};
-    for (const ResultSpec& result : spec.results) {
+    std::vector<std::string> heading{std::string(layout.inputs[frequencyInput].label) + " " +
+                                     std::string(layout.inputs[frequencyInput].unit)};
+    for (const ResultField& result : layout.results) {
         heading.push_back(std::string(result.label) +
                           (result.unit.empty() ? "" : " " + std::string(result.unit)));
     }

@@ -29,16 +29,16 @@ void AppendCsvCell(std::string& out, std::string_view text) {
 
 void CsvWriter::Begin() {
     std::string& out = Buffer();
-    for (const InputSpec& input : Spec().inputs) {
+    for (const InputField& input : Layout().inputs) {
         out += input.column;
         out += ',';
     }
     out += "status";
-    for (const ResultSpec& result : Spec().results) {
+    for (const ResultField& result : Layout().results) {
         out += ",text_";
         out += result.key;
     }
-    switch (Spec().supplement) {
+    switch (Layout().supplement) {
         case Supplement::NetworkAnalysis:
             AppendNetworkReportCsvHeader(out);
             break;
@@ -65,11 +65,11 @@ void CsvWriter::Write(std::size_t, std::span<const std::string> inputs,
     }
     const bool designed = record.status == DesignStatus::Designed;
     out += designed ? "designed" : "q0-too-low";
-    for (std::size_t i = 0; i < Spec().results.size(); ++i) {
+    for (std::size_t i = 0; i < Layout().results.size(); ++i) {
         out += ',';
         if (designed) AppendCsvCell(out, record.results[i].text);
     }
-    switch (Spec().supplement) {
+    switch (Layout().supplement) {
         case Supplement::NetworkAnalysis:
             AppendNetworkReportCsvCells(out, record.analysis ? &*record.analysis : nullptr);
             break;

@@ -56,7 +56,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 void JsonWriter::Write(std::size_t row, std::span<const std::string> inputs,
                        const DesignRecord& record) {
-    const JobSpec& spec = Spec();
+    const JobLayout& layout = Layout();
     std::string& out = Buffer();
     const bool designed = record.status == DesignStatus::Designed;
 
@@ -65,10 +65,10 @@ void JsonWriter::Write(std::size_t row, std::span<const std::string> inputs,
     out.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), row).ptr);
     // An input that changes from row to row of one command line (bands'
     // frequencies) names the row.
-    for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-        if (spec.inputs[i].kind != InputKind::FieldTextList) continue;
+    for (std::size_t i = 0; i < layout.inputs.size(); ++i) {
+        if (layout.inputs[i].kind != InputKind::FieldTextList) continue;
         out += ",\"";
-        out += spec.inputs[i].column;
+        out += layout.inputs[i].column;
         out += "\":";
         AppendJsonString(out, inputs[i]);
     }
@@ -80,18 +80,18 @@ void JsonWriter::Write(std::size_t row, std::span<const std::string> inputs,
     if (designed) {
         for (std::size_t i = 0; i < record.resultCount; ++i) {
             out += ",\"";
-            out += spec.results[i].key;
+            out += layout.results[i].key;
             out += "\":";
             AppendJsonNumber(out, record.results[i].number);
         }
-        if (spec.supplement == Supplement::MinimumC1Mark) {
+        if (layout.supplement == Supplement::MinimumC1Mark) {
             out += record.c1AtMinimum ? ",\"c1_at_minimum\":true" : ",\"c1_at_minimum\":false";
         }
         out += ",\"text\":{";
         for (std::size_t i = 0; i < record.resultCount; ++i) {
             if (i > 0) out += ',';
             out += '"';
-            out += spec.results[i].key;
+            out += layout.results[i].key;
             out += "\":";
             AppendJsonString(out, record.results[i].text);
         }

@@ -30,24 +30,24 @@ void AppendLine(std::string& out, std::size_t labelWidth, std::string_view label
 
 void TextWriter::Write(std::size_t row, std::span<const std::string> inputs,
                        const DesignRecord& record) {
-    const JobSpec& spec = Spec();
+    const JobLayout& layout = Layout();
     std::string& out = Buffer();
 
     std::size_t labelWidth = 0;
-    for (const InputSpec& input : spec.inputs)
+    for (const InputField& input : layout.inputs)
         labelWidth = std::max(labelWidth, input.label.size());
-    for (const ResultSpec& result : spec.results) {
+    for (const ResultField& result : layout.results) {
         labelWidth = std::max(labelWidth, result.label.size());
     }
 
     if (!first_) out += '\n';
     first_ = false;
-    out += spec.title;
+    out += layout.title;
     if (rowHeadings_) out += ", row " + std::to_string(row);
     out += '\n';
 
-    for (std::size_t i = 0; i < spec.inputs.size(); ++i) {
-        const InputSpec& input = spec.inputs[i];
+    for (std::size_t i = 0; i < layout.inputs.size(); ++i) {
+        const InputField& input = layout.inputs[i];
         if (input.kind != InputKind::CapsChoice) {
             AppendLine(out, labelWidth, input.label, inputs[i], input.unit);
         } else {
@@ -77,8 +77,8 @@ void TextWriter::Write(std::size_t row, std::span<const std::string> inputs,
     }
     for (std::size_t i = 0; i < record.resultCount; ++i) {
         const std::string& text = record.results[i].text;
-        AppendLine(out, labelWidth, spec.results[i].label,
-                   std::string(textWidth - text.size(), ' ') + text, spec.results[i].unit);
+        AppendLine(out, labelWidth, layout.results[i].label,
+                   std::string(textWidth - text.size(), ' ') + text, layout.results[i].unit);
     }
     if (record.q0Raised) {
         out += "  Q0 is the bound + 1: the Q0 prompt was answered OK (";

@@ -9,8 +9,8 @@ namespace tavilo::cli {
 
 class TextWriter final : public OutputWriter {
   public:
-    TextWriter(const JobSpec& spec, std::ostream& out, bool rowHeadings)
-        : OutputWriter(spec, out), rowHeadings_(rowHeadings) {}
+    TextWriter(const JobLayout& layout, std::ostream& out, bool rowHeadings)
+        : OutputWriter(layout, out), rowHeadings_(rowHeadings) {}
     void Write(std::size_t row, std::span<const std::string> inputs,
                const DesignRecord& record) override;
 

@@ -18,20 +18,20 @@ bool OutputWriter::Flush() {
     return static_cast<bool>(out_);
 }
 
-std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobSpec& spec,
+std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobLayout& layout,
                                                std::ostream& out, bool rowHeadings) {
     switch (format) {
         case OutputFormat::Csv:
-            return std::make_unique<CsvWriter>(spec, out);
+            return std::make_unique<CsvWriter>(layout, out);
         case OutputFormat::Json:
-            return std::make_unique<JsonWriter>(spec, out);
+            return std::make_unique<JsonWriter>(layout, out);
         case OutputFormat::Text:
             break;
     }
-    if (spec.supplement == Supplement::MinimumC1Mark) {
-        return std::make_unique<BandsTextWriter>(spec, out);
+    if (layout.supplement == Supplement::MinimumC1Mark) {
+        return std::make_unique<BandsTextWriter>(layout, out);
     }
-    return std::make_unique<TextWriter>(spec, out, rowHeadings);
+    return std::make_unique<TextWriter>(layout, out, rowHeadings);
 }
 
 }  // namespace tavilo::cli

@@ -18,7 +18,7 @@ enum class OutputFormat { Text, Csv, Json };
 
 class OutputWriter {
   public:
-    OutputWriter(const JobSpec& spec, std::ostream& out) : spec_(spec), out_(out) {}
+    OutputWriter(const JobLayout& layout, std::ostream& out) : spec_(layout), out_(out) {}
     virtual ~OutputWriter() = default;
     OutputWriter(const OutputWriter&) = delete;
     OutputWriter& operator=(const OutputWriter&) = delete;
@@ -35,7 +35,7 @@ class OutputWriter {
     bool Flush();
 
   protected:
-    const JobSpec& Spec() const { return spec_; }
+    const JobLayout& Layout() const { return spec_; }
     // A record is appended to the buffer whole, then committed.
     std::string& Buffer() { return buffer_; }
     void Commit() {
@@ -44,14 +44,14 @@ class OutputWriter {
 
   private:
     static constexpr std::size_t kBlockSize = 1 << 16;
-    const JobSpec& spec_;
+    const JobLayout& spec_;
     std::ostream& out_;
     std::string buffer_;
 };
 
 // rowHeadings: the text format names each record's row (for batches). A
 // job that marks the minimum C1 (bands) gets one table in the text format.
-std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobSpec& spec,
+std::unique_ptr<OutputWriter> MakeOutputWriter(OutputFormat format, const JobLayout& layout,
                                                std::ostream& out, bool rowHeadings);
 
 }  // namespace tavilo::cli

@@ -14,7 +14,7 @@ namespace tavilo::cli {
 
 namespace {
 
-constexpr std::array<InputSpec, kPiInputCount> kInputs{{
+constexpr std::array<InputField, kPiInputCount> kInputs{{
     {"plate", "plate_ohms", "Plate impedance", "ohms"},
     {"antenna", "antenna_ohms", "Antenna impedance", "ohms"},
     {"q0", "q0", "Loaded Q (Q0)", ""},
@@ -22,7 +22,7 @@ constexpr std::array<InputSpec, kPiInputCount> kInputs{{
     {"caps", "cap_min_pf", "Minimum C1", "pF", InputKind::CapsChoice},
 }};
 
-constexpr std::array<ResultSpec, kPiResultCount> kResults{{
+constexpr std::array<ResultField, kPiResultCount> kResults{{
     {"q0", "Q0", ""},
     {"q1", "Q1", ""},
     {"q2", "Q2", ""},
@@ -31,7 +31,7 @@ constexpr std::array<ResultSpec, kPiResultCount> kResults{{
     {"l_uh", "L", "uH"},
 }};
 
-constexpr JobSpec kSpec{"pi", "Pi network", kInputs, kResults, true};
+constexpr JobLayout kLayout{"pi", "Pi network", kInputs, kResults, true};
 
 // The controls the results are read back from, in result order.
 constexpr std::array<int, kPiResultCount> kResultControls{res::IDC_Q0, res::IDC_Q1, res::IDC_Q2,
@@ -39,8 +39,8 @@ constexpr std::array<int, kPiResultCount> kResultControls{res::IDC_Q0, res::IDC_
 
 }  // namespace
 
-const JobSpec& PiJobSpec() {
-    return kSpec;
+const JobLayout& PiJobLayout() {
+    return kLayout;
 }
 
 PiJob::PiJob(platform::MemoryWindow::Responder q0Prompt, CapsChoice defaultCaps)

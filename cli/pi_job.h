@@ -13,7 +13,7 @@ namespace tavilo::cli {
 enum PiInput : std::size_t { kPiPlate, kPiAntenna, kPiQ0, kPiFreq, kPiCaps, kPiInputCount };
 enum PiResult : std::size_t { kPiQ0Result, kPiQ1, kPiQ2, kPiC1, kPiC2, kPiL, kPiResultCount };
 
-const JobSpec& PiJobSpec();
+const JobLayout& PiJobLayout();
 
 class PiJob final : public Job {
   public:
@@ -21,7 +21,7 @@ class PiJob final : public Job {
     // defaultCaps stands for an empty capacitor input.
     PiJob(platform::MemoryWindow::Responder q0Prompt, CapsChoice defaultCaps);
 
-    const JobSpec& Spec() const override { return PiJobSpec(); }
+    const JobLayout& Layout() const override { return PiJobLayout(); }
     std::optional<InputProblem> Run(std::span<const std::string> inputs,
                                     DesignRecord& record) override;
 

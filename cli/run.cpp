@@ -18,21 +18,21 @@ namespace tavilo::cli {
 namespace {
 
 ExitStatus RunOneDesign(const Options& options, const Streams& streams) {
-    const JobSpec& spec = SpecOf(options.command);
-    WarnAboutFieldTexts(spec, options.inputs, streams.err);
+    const JobLayout& layout = LayoutOf(options.command);
+    WarnAboutFieldTexts(layout, options.inputs, streams.err);
 
     const bool ask = streams.terminal && !options.raiseQ;
     const std::unique_ptr<Job> job =
         MakeJob(options, MakeQ0Responder(options.raiseQ, ask ? &streams.in : nullptr, streams.err));
     DesignRecord record;
     if (const auto problem = job->Run(options.inputs, record)) {
-        streams.err << "tavilo-cli: --" << spec.inputs[problem->input].option << ": "
+        streams.err << "tavilo-cli: --" << layout.inputs[problem->input].option << ": "
                     << problem->message << '\n';
         return ExitStatus::Usage;
     }
 
     const auto writer =
-        MakeOutputWriter(options.format.value_or(OutputFormat::Text), spec, streams.out, false);
+        MakeOutputWriter(options.format.value_or(OutputFormat::Text), layout, streams.out, false);
     writer->Begin();
     writer->Write(1, options.inputs, record);
     writer->End();
