@@ -54,7 +54,10 @@ std::string EscapedForMessage(std::string_view text) {
 }
 
 std::string QuotedForMessage(std::string_view text) {
-    return "\"" + EscapedForMessage(text) + "\"";
+    std::string quoted = "\"";
+    quoted += EscapedForMessage(text);
+    quoted += '"';
+    return quoted;
 }
 
 }  // namespace tavilo::cli

@@ -59,7 +59,11 @@ ProcessResult RunTaviloCli(const std::vector<std::string>& args, std::string_vie
                                      O_WRONLY | O_TRUNC, 0);
     posix_spawn_file_actions_addopen(&actions, 2, err.path().c_str(), O_WRONLY | O_TRUNC, 0);
 
-    std::vector<std::string> argv{TAVILO_CLI_PATH};
+    // A cross build runs the program through its emulator, as CMake does.
+    std::vector<std::string> argv;
+    std::istringstream emulator(TAVILO_CLI_EMULATOR);
+    for (std::string word; emulator >> word;) argv.push_back(word);
+    argv.emplace_back(TAVILO_CLI_PATH);
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> argvPointers;
     for (std::string& arg : argv) argvPointers.push_back(arg.data());
@@ -67,7 +71,7 @@ ProcessResult RunTaviloCli(const std::vector<std::string>& args, std::string_vie
 
     pid_t pid = 0;
     const int spawned =
-        posix_spawn(&pid, TAVILO_CLI_PATH, &actions, nullptr, argvPointers.data(), environ);
+        posix_spawnp(&pid, argv.front().c_str(), &actions, nullptr, argvPointers.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) throw std::runtime_error("cannot start " TAVILO_CLI_PATH);
 
