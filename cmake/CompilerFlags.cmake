@@ -5,6 +5,12 @@
 # multiply-add may be fused (GCC fuses them on aarch64 and with -march=native
 # unless told not to) and no fast-math rewriting is allowed.
 add_compile_options(-ffp-contract=off -fno-fast-math)
+# GCC 12's SLP vectorizer turns complex multiplications into fused
+# multiply-add/subtract instructions (vfmaddsub with -march=native) even
+# under -ffp-contract=off; keep it out so that no operation is ever fused.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_compile_options(-fno-tree-slp-vectorize)
+endif()
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion
