@@ -47,10 +47,7 @@ TEST_F(QtWindows, CommaDecimalLocaleStillReadsAndShowsDecimalPoints) {
     EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
 
     RunMainWindow([](TemplateWindow* window) {
-        Type(window, res::IDC_PLATE_Z, "5000");
-        Type(window, res::IDC_ANTENNA_Z, "50");
-        Type(window, res::IDC_Q0, "12");
-        Type(window, res::IDC_FREQ, "3.5");
+        TypeDesign(window, "5000", "50", "12", "3.5");
         Click(window, res::IDC_CALCULATE);
 
         // 3.5 MHz, not 3: C1 of about 104 pF stays above the air minimum, so

@@ -186,10 +186,7 @@ TEST_F(QtWindows, MainWindowShowsTheWholeTextOfHugeResults) {
         };
 
         RunMainWindow([&](TemplateWindow* window) {
-            Type(window, res::IDC_PLATE_Z, design.plate);
-            Type(window, res::IDC_ANTENNA_Z, design.antenna);
-            Type(window, res::IDC_Q0, design.q0);
-            Type(window, res::IDC_FREQ, design.freq);
+            TypeDesign(window, design.plate, design.antenna, design.q0, design.freq);
             Click(window, res::IDC_CALCULATE);
             std::size_t longest = 0;
             for (const auto& [id, value] : shown) {

@@ -79,10 +79,7 @@ TEST_F(QtWindows, TabFollowsTheTemplateOrder) {
 
 TEST_F(QtWindows, CalculateShowsTheDesignAndKeepsTheTypedInputs) {
     RunMainWindow([](TemplateWindow* window) {
-        Type(window, res::IDC_PLATE_Z, "100");
-        Type(window, res::IDC_ANTENNA_Z, "20");
-        Type(window, res::IDC_Q0, "4");
-        Type(window, res::IDC_FREQ, "1");
+        TypeDesign(window, "100", "20", "4", "1");
         Click(window, res::IDC_CALCULATE);
         EXPECT_EQ(Text(window, res::IDC_Q0), "4.000000");
         EXPECT_EQ(Text(window, res::IDC_Q1), "3.000000");
@@ -93,10 +90,7 @@ TEST_F(QtWindows, CalculateShowsTheDesignAndKeepsTheTypedInputs) {
         EXPECT_EQ(Text(window, res::IDC_PLATE_Z), "100");
 
         // The vacuum button lowers the minimum for the next Calculate only.
-        Type(window, res::IDC_PLATE_Z, "5000");
-        Type(window, res::IDC_ANTENNA_Z, "50");
-        Type(window, res::IDC_Q0, "12");
-        Type(window, res::IDC_FREQ, "30");
+        TypeDesign(window, "5000", "50", "12", "30");
         Click(window, res::IDC_VACUUM_CAPS);
         EXPECT_EQ(Text(window, res::IDC_C1), "4774.648374");
         Click(window, res::IDC_CALCULATE);
@@ -108,10 +102,7 @@ TEST_F(QtWindows, CalculateShowsTheDesignAndKeepsTheTypedInputs) {
 
 TEST_F(QtWindows, Q0PromptAnsweredOkAndCancel) {
     RunMainWindow([this](TemplateWindow* window) {
-        Type(window, res::IDC_PLATE_Z, "100");
-        Type(window, res::IDC_ANTENNA_Z, "20");
-        Type(window, res::IDC_Q0, "1");
-        Type(window, res::IDC_FREQ, "1");
+        TypeDesign(window, "100", "20", "1", "1");
 
         SeenMessageBox cancelled;
         AnswerNextMessageBox(QMessageBox::Cancel, &cancelled);
@@ -148,10 +139,7 @@ TEST_F(QtWindows, KeyboardAndCloseBoxEndTheWindow) {
 
     // Enter on the focused Calculate button calculates and keeps the window.
     EXPECT_EQ(RunMainWindow([](TemplateWindow* window) {
-                  Type(window, res::IDC_PLATE_Z, "100");
-                  Type(window, res::IDC_ANTENNA_Z, "20");
-                  Type(window, res::IDC_Q0, "4");
-                  Type(window, res::IDC_FREQ, "1");
+                  TypeDesign(window, "100", "20", "4", "1");
                   Control(window, res::IDC_CALCULATE)->setFocus();
                   QTest::keyClick(Control(window, res::IDC_CALCULATE), Qt::Key_Return);
                   EXPECT_TRUE(window->isVisible());
@@ -226,10 +214,7 @@ TEST_F(QtWindows, AltSpaceDoesNotAnswerAMessageBox) {
     // The focus starts on the prompt's OK: Alt+Space must not press it and go
     // on with a raised Q0.
     RunMainWindow([this](TemplateWindow* window) {
-        Type(window, res::IDC_PLATE_Z, "100");
-        Type(window, res::IDC_ANTENNA_Z, "20");
-        Type(window, res::IDC_Q0, "1");
-        Type(window, res::IDC_FREQ, "1");
+        TypeDesign(window, "100", "20", "1", "1");
         bool stayedOpen = false;
         OnNextModal([&stayedOpen](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -273,10 +258,7 @@ TEST_F(QtWindows, EditsKeepTextsOfAnyLength) {
         EXPECT_EQ(Edit(window, res::IDC_PLATE_Z)->text().size(), 1 << 20);
 
         // The whole "%f" text of a huge result: 1e-300 MHz makes C1 enormous.
-        Type(window, res::IDC_PLATE_Z, "100");
-        Type(window, res::IDC_ANTENNA_Z, "20");
-        Type(window, res::IDC_Q0, "4");
-        Type(window, res::IDC_FREQ, "1e-300");
+        TypeDesign(window, "100", "20", "4", "1e-300");
         Click(window, res::IDC_CALCULATE);
         EXPECT_GT(Text(window, res::IDC_C1).size(), 300u);
         EXPECT_EQ(Text(window, res::IDC_C1).substr(Text(window, res::IDC_C1).size() - 7),

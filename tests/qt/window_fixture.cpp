@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "platform/qt/text.h"
+#include "res/resource_ids.h"
 
 namespace tavilo::testing {
 
@@ -125,6 +126,14 @@ void QtWindows::Paste(TemplateWindow* window, int id, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keySequence(window->windowHandle(), QKeySequence::Paste);
+}
+
+void QtWindows::TypeDesign(TemplateWindow* window, const QString& plate, const QString& antenna,
+                           const QString& q0, const QString& freq) {
+    Type(window, res::IDC_PLATE_Z, plate);
+    Type(window, res::IDC_ANTENNA_Z, antenna);
+    Type(window, res::IDC_Q0, q0);
+    Type(window, res::IDC_FREQ, freq);
 }
 
 void QtWindows::Click(TemplateWindow* window, int id) {

@@ -49,6 +49,9 @@ class QtWindows : public ::testing::Test {
     static QWidget* Control(TemplateWindow* window, int id);
     static std::string Text(TemplateWindow* window, int id);
     static void Type(TemplateWindow* window, int id, const QString& text);
+    // Types a design's four inputs into the main window, in tab order.
+    static void TypeDesign(TemplateWindow* window, const QString& plate, const QString& antenna,
+                           const QString& q0, const QString& freq);
     // Replaces the edit's text by pasting `text` from the clipboard with the
     // paste key, as a user would.
     static void Paste(TemplateWindow* window, int id, const QString& text);
