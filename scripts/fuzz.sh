@@ -4,9 +4,12 @@
 # UndefinedBehaviorSanitizer) and runs each one for a number of executions,
 # starting from its committed seeds in tests/fuzz/corpus/NAME.
 #
-# Usage: scripts/fuzz.sh [RUNS [NAME...]]
-#   RUNS  executions per target (libFuzzer's -runs), 100000 when not given
+# Usage: [FUZZ_WORKERS=N] scripts/fuzz.sh [RUNS [NAME...]]
+#   RUNS  executions per target, 100000 when not given
 #   NAME  targets to run (field_text, commands, ...); every built one when none
+#   FUZZ_WORKERS  processes per target (1 when not set); they share the
+#         target's corpus and split RUNS between them, so a long pass on a
+#         machine with N cores takes about 1/N of the time
 #
 # New inputs that widen coverage go to build/fuzz/corpus/NAME, so the seeds
 # stay as committed. A failing input is saved in build/fuzz/artifacts/NAME/
@@ -16,10 +19,13 @@ cd "$(dirname "$0")/.."
 
 runs=${1:-100000}
 shift || true
-if ! [[ "$runs" =~ ^[0-9]+$ ]]; then
-    echo "usage: scripts/fuzz.sh [RUNS [NAME...]]" >&2
+workers=${FUZZ_WORKERS:-1}
+if ! [[ "$runs" =~ ^[0-9]+$ && "$workers" =~ ^[1-9][0-9]*$ ]]; then
+    echo "usage: [FUZZ_WORKERS=N] scripts/fuzz.sh [RUNS [NAME...]]" >&2
     exit 2
 fi
+# Each worker runs its share, rounded up, so the pass is at least RUNS.
+runs_each=$(((runs + workers - 1) / workers))
 
 scripts/install-deps.sh fuzz
 cmake --preset fuzz >/dev/null
@@ -41,6 +47,9 @@ for name in "${names[@]}"; do
     work="build/fuzz/corpus/$name"
     artifacts="build/fuzz/artifacts/$name"
     log="build/fuzz/logs/$name.log"
+    # With workers, libFuzzer writes one fuzz-J.log per worker into the
+    # directory it runs in.
+    worker_logs="$PWD/build/fuzz/logs/$name"
     if [ ! -x "$binary" ] || [ ! -d "$seeds" ]; then
         echo "fuzz: no target '$name' (needs $binary and $seeds)" >&2
         exit 2
@@ -48,15 +57,29 @@ for name in "${names[@]}"; do
     mkdir -p "$work" "$artifacts" "$(dirname "$log")"
 
     # -timeout: an input that takes 10 s is a hang and fails the run.
-    command=("$binary" "-runs=$runs" -timeout=10 -max_len=4096 -print_final_stats=1
-             "-artifact_prefix=$artifacts/" "$work" "$seeds")
+    command=("$PWD/$binary" "-runs=$runs_each" -timeout=10 -max_len=4096 -print_final_stats=1
+             "-artifact_prefix=$PWD/$artifacts/" "$PWD/$work" "$PWD/$seeds")
+    if ((workers > 1)); then
+        command+=("-jobs=$workers" "-workers=$workers")
+        rm -rf "$worker_logs"
+        mkdir -p "$worker_logs"
+    fi
     echo "== fuzz $name: ${command[*]}"
     start=$SECONDS
     status=0
-    "${command[@]}" >"$log" 2>&1 || status=$?
+    if ((workers > 1)); then
+        (cd "$worker_logs" && "${command[@]}") >"$log" 2>&1 || status=$?
+        logs=("$worker_logs"/fuzz-*.log)
+        cat "${logs[@]}" >>"$log"
+    else
+        "${command[@]}" >"$log" 2>&1 || status=$?
+        logs=("$log")
+    fi
 
-    executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
-    seed=$(sed -n 's/^INFO: Seed: *//p' "$log" | head -n 1)
+    executions=$(for each in "${logs[@]}"; do
+                     sed -n 's/^stat::number_of_executed_units: *//p' "$each" | tail -n 1
+                 done | awk '{ total += $1 } END { print total }')
+    seed=$(sed -n 's/^INFO: Seed: *//p' "${logs[@]}" | paste -s -d, -)
     if ((status == 0)); then
         echo "fuzz $name: ${executions:-?} executions, 0 crashes, $((SECONDS - start)) s (seed ${seed:-?})"
     else
