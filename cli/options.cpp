@@ -63,6 +63,17 @@ std::string CommandNames() {
     return names;
 }
 
+// A validator whose message says what the option takes and quotes what it
+// was given. It has no name, so that the help shows the type name only.
+CLI::Validator TakesOnly(bool (*accepts)(const std::string&), std::string takes) {
+    return CLI::Validator(
+        [accepts, takes = std::move(takes)](const std::string& text) {
+            return accepts(text) ? std::string{}
+                                 : "takes " + takes + ", not " + QuotedForMessage(text);
+        },
+        "");
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(std::span<const std::string> args) {
@@ -87,35 +98,18 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
     std::string spuriousLimit;
     std::string plot;
 
-    // Validators without a name, so that the help shows the type name only.
-    const CLI::Validator capsCheck(
-        [](const std::string& text) {
-            return ParseCapsChoice(text)
-                       ? std::string{}
-                       : "takes air, vacuum or a number of pF, not " + QuotedForMessage(text);
-        },
-        "");
-    const CLI::Validator formatCheck(
-        [](const std::string& text) {
-            return text == "text" || text == "csv" || text == "json"
-                       ? std::string{}
-                       : "takes text, csv or json, not " + QuotedForMessage(text);
-        },
-        "");
-    const CLI::Validator powerCheck(
-        [](const std::string& text) {
-            return ParsePowerWatts(text)
-                       ? std::string{}
-                       : "takes a power in watts above 0, not " + QuotedForMessage(text);
-        },
-        "");
-    const CLI::Validator limitCheck(
-        [](const std::string& text) {
-            return ParseSpuriousLimit(text)
-                       ? std::string{}
-                       : "takes auto or a number of dB (0 or more), not " + QuotedForMessage(text);
-        },
-        "");
+    const CLI::Validator capsCheck =
+        TakesOnly([](const std::string& text) { return ParseCapsChoice(text).has_value(); },
+                  "air, vacuum or a number of pF");
+    const CLI::Validator formatCheck = TakesOnly(
+        [](const std::string& text) { return text == "text" || text == "csv" || text == "json"; },
+        "text, csv or json");
+    const CLI::Validator powerCheck =
+        TakesOnly([](const std::string& text) { return ParsePowerWatts(text).has_value(); },
+                  "a power in watts above 0");
+    const CLI::Validator limitCheck =
+        TakesOnly([](const std::string& text) { return ParseSpuriousLimit(text).has_value(); },
+                  "auto or a number of dB (0 or more)");
 
     std::array<CommandOptions, kCommands.size()> commands;
     for (std::size_t c = 0; c < kCommands.size(); ++c) {
